@@ -1,0 +1,11 @@
+// support/printf_format.h
+#pragma once
+
+// Lets GCC and Clang check the arguments of our printf-style functions at every call, and warn
+// when a format is not a literal.
+#if defined(__GNUC__)
+#define TVL_PRINTF_FORMAT(formatIndex, firstArgument) \
+    __attribute__((format(gnu_printf, formatIndex, firstArgument)))
+#else
+#define TVL_PRINTF_FORMAT(formatIndex, firstArgument)
+#endif
