@@ -1,0 +1,44 @@
+// app/installer_session.h
+#pragma once
+
+#include "app/run_state.h"
+#include "support/text.h"
+
+class WizardPages;
+
+// The whole state of one run. The state operations talk to each other only through these
+// fields and to the user only through the pages.
+class InstallerSession {
+  public:
+    // Probes the rights; shows nothing.
+    explicit InstallerSession(WizardPages& pages);
+    InstallerSession(const InstallerSession&) = delete;
+    InstallerSession& operator=(const InstallerSession&) = delete;
+    virtual ~InstallerSession();
+
+    // Refuses a user without rights (unless Ctrl is held), runs the state operations until a
+    // final state, and shows the closing page.
+    void Run();
+
+    // Welcome, licence, choices and the host search.
+    void SearchForHosts();
+    // The thank-you page for Succeeded, the error page for ComponentsFailed, nothing otherwise.
+    void ShowClosingPage();
+
+    RunState runState = RunState::Begin;
+    bool installShell = false;
+    bool searchHosts = false;
+    bool isAdministrator;
+    Text errors;
+
+  private:
+    WizardPages& pages_;
+};
+
+// The page texts of a run's beginning and end.
+extern const char kRefusalText[];
+extern const char kProductTitle[];
+extern const char kWelcomeText[];
+extern const char kThankYouText[];
+// The error page, with the collected failure lines when there are any.
+Text ErrorPageText(const Text& errors);

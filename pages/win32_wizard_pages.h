@@ -1,0 +1,13 @@
+// pages/win32_wizard_pages.h
+#pragma once
+
+#include "pages/wizard_pages.h"
+
+// The real pages: dialogs from this executable's templates and system message boxes.
+class Win32WizardPages : public WizardPages {
+  public:
+    bool ControlKeyHeld() override;
+    int ShowMessagePage(const std::string& text, bool singleButton,
+                        const char* cancelCaption) override;
+    int ShowMessageBox(const std::string& text, unsigned buttons) override;
+};

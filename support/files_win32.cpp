@@ -1,0 +1,57 @@
+// support/files_win32.cpp
+#include <windows.h>
+
+#include "support/exception.h"
+#include "support/file_sink.h"
+#include "support/files.h"
+
+HandleSink::~HandleSink() {
+    Close();
+}
+
+bool HandleSink::IsOpen() const {
+    return handle_ != INVALID_HANDLE_VALUE;
+}
+
+void HandleSink::Close() {
+    if (handle_ != INVALID_HANDLE_VALUE) {
+        CloseHandle(handle_);
+    }
+    handle_ = INVALID_HANDLE_VALUE;
+}
+
+std::int32_t HandleSink::Write(const char* data, std::int32_t length) {
+    DWORD written = 0;
+    const DWORD count = length > 0 ? static_cast<DWORD>(length) : 0;
+    if (!WriteFile(handle_, data, count, &written, nullptr)) {
+        throw Exception(ExceptionCode::FileWrite);
+    }
+    return static_cast<std::int32_t>(written);
+}
+
+FileSink::FileSink(const Text& path) {
+    handle_ = CreateFileA(path.CStr(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle_ == INVALID_HANDLE_VALUE) {
+        throw Exception(ExceptionCode::FileOpen);
+    }
+}
+
+FileSink::~FileSink() = default;
+
+bool ReadFileAttributes(const Text& path, std::uint32_t& attributes) {
+    const DWORD found = GetFileAttributesA(path.CStr());
+    if (found == INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    attributes = found;
+    return true;
+}
+
+bool WriteFileAttributes(const Text& path, std::uint32_t attributes) {
+    return SetFileAttributesA(path.CStr(), attributes) != FALSE;
+}
+
+bool RemoveFile(const Text& path) {
+    return DeleteFileA(path.CStr()) != FALSE;
+}

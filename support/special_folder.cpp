@@ -1,0 +1,58 @@
+// support/special_folder.cpp
+#include "support/special_folder.h"
+
+#include <cstring>
+#include <initializer_list>
+
+namespace {
+
+FolderLookup replacedLookup = nullptr;
+
+Text FirstFound(std::initializer_list<int> folderIds, const char* fallback) {
+    Text path;
+    for (const int folderId : folderIds) {
+        if (SpecialFolder(folderId, path)) {
+            return path;
+        }
+    }
+    return Text(fallback);
+}
+
+}  // namespace
+
+FolderLookup ReplaceFolderLookup(FolderLookup lookup) {
+    const FolderLookup previous = replacedLookup != nullptr ? replacedLookup : ShellFolderLookup();
+    replacedLookup = lookup;
+    return previous;
+}
+
+bool SpecialFolder(int folderId, Text& path) {
+    const FolderLookup lookup = replacedLookup != nullptr ? replacedLookup : ShellFolderLookup();
+    char found[260] = {};
+    if (lookup == nullptr || !lookup(folderId, found)) {
+        return false;
+    }
+    const void* terminator = std::memchr(found, '\0', sizeof found);
+    const std::size_t length =
+        terminator != nullptr
+            ? static_cast<std::size_t>(static_cast<const char*>(terminator) - found)
+            : sizeof found;
+    path = Text(found, static_cast<std::uint32_t>(length)) + "\\";
+    return true;
+}
+
+Text ProgramFilesFolder() {
+    // The second lookup is the Start menu's Programs folder, not a Program Files folder; it is
+    // what the installer has always used when the first lookup fails.
+    return FirstFound({kFolderProgramFiles, kFolderPrograms}, "C:\\Program Files\\");
+}
+
+Text CommonDesktopFolder() {
+    return FirstFound({kFolderCommonDesktopDirectory},
+                      "C:\\Documents and Settings\\All Users\\Desktop\\");
+}
+
+Text CommonStartMenuFolder() {
+    return FirstFound({kFolderCommonStartMenu},
+                      "C:\\Documents and Settings\\All Users\\Start Menu\\");
+}

@@ -1,0 +1,272 @@
+// tests/e2e/driver.cpp
+#include "tests/e2e/driver.h"
+
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kPoll = 15ms;
+
+template <typename Condition>
+bool PollUntil(Condition condition, std::chrono::milliseconds timeout) {
+    const auto deadline = Clock::now() + timeout;
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (Clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(kPoll);
+    }
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const char* className;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window)) {
+        return TRUE;
+    }
+    if (search->className != nullptr && ClassName(window) != search->className) {
+        return TRUE;
+    }
+    if (search->caption != nullptr && WindowText(window) != search->caption) {
+        return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
+POINT ControlCentre(HWND dialog, int id) {
+    RECT rect{};
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+}  // namespace
+
+InstallerProcess::InstallerProcess(const std::string& exePath, const std::string& arguments) {
+    std::string commandLine = "\"" + exePath + "\"";
+    if (!arguments.empty()) {
+        commandLine += " " + arguments;
+    }
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info_)) {
+        info_ = PROCESS_INFORMATION{};
+    }
+}
+
+InstallerProcess::~InstallerProcess() {
+    if (info_.hProcess != nullptr) {
+        if (Running()) {
+            TerminateProcess(info_.hProcess, 99);
+            WaitForSingleObject(info_.hProcess, 5000);
+        }
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
+}
+
+bool InstallerProcess::WaitForExit(std::chrono::milliseconds timeout) {
+    return info_.hProcess != nullptr &&
+           WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) ==
+               WAIT_OBJECT_0;
+}
+
+bool InstallerProcess::Running() const {
+    return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND WaitForWindow(const InstallerProcess& process, const char* className, const char* caption,
+                   std::chrono::milliseconds timeout) {
+    WindowSearch search{process.Id(), className, caption, nullptr};
+    PollUntil(
+        [&] {
+            search.found = nullptr;
+            EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeout);
+    return search.found;
+}
+
+bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout) {
+    return PollUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
+}
+
+HWND WaitForPage(const InstallerProcess& process, int textId, const std::string& text,
+                 std::chrono::milliseconds timeout) {
+    HWND page = nullptr;
+    PollUntil(
+        [&] {
+            page = WaitForWindow(process, "#32770", "Tarvelle Installer", 0ms);
+            return page != nullptr && ControlText(page, textId) == text;
+        },
+        timeout);
+    return page != nullptr && ControlText(page, textId) == text ? page : nullptr;
+}
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+std::string ClassName(HWND window) {
+    char name[256] = {};
+    const int length = GetClassNameA(window, name, sizeof name);
+    return std::string(name, static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+std::string ControlText(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    return control != nullptr ? WindowText(control) : std::string();
+}
+
+bool ControlExists(HWND dialog, int id) {
+    return GetDlgItem(dialog, id) != nullptr;
+}
+
+bool ControlVisible(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    return control != nullptr && IsWindowVisible(control);
+}
+
+bool ControlEnabled(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    return control != nullptr && IsWindowEnabled(control);
+}
+
+LONG ControlStyle(HWND dialog, int id) {
+    return GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE);
+}
+
+RECT ControlRectInDialogUnits(HWND dialog, int id, SIZE templateSize) {
+    RECT screen{};
+    GetWindowRect(GetDlgItem(dialog, id), &screen);
+    POINT topLeft{screen.left, screen.top};
+    POINT bottomRight{screen.right, screen.bottom};
+    ScreenToClient(dialog, &topLeft);
+    ScreenToClient(dialog, &bottomRight);
+    // MapDialogRect does not work across processes; the client area is the template's size.
+    RECT client{};
+    GetClientRect(dialog, &client);
+    auto units = [](LONG pixels, LONG clientPixels, LONG templateUnits) {
+        return static_cast<LONG>(pixels * static_cast<double>(templateUnits) / clientPixels + 0.5);
+    };
+    return RECT{units(topLeft.x, client.right, templateSize.cx),
+                units(topLeft.y, client.bottom, templateSize.cy),
+                units(bottomRight.x - topLeft.x, client.right, templateSize.cx),
+                units(bottomRight.y - topLeft.y, client.bottom, templateSize.cy)};
+}
+
+bool Click(HWND dialog, int id) {
+    if (!ControlVisible(dialog, id) || !ControlEnabled(dialog, id)) {
+        return false;
+    }
+    HWND control = GetDlgItem(dialog, id);
+    const POINT centre = ControlCentre(dialog, id);
+    SetForegroundWindow(dialog);
+    // Absolute coordinates run from 0 to 65535 across the primary screen.
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = static_cast<LONG>((centre.x * 65535LL + width / 2) / (width - 1));
+    move.mi.dy = static_cast<LONG>((centre.y * 65535LL + height / 2) / (height - 1));
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT down{};
+    down.type = INPUT_MOUSE;
+    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    INPUT up{};
+    up.type = INPUT_MOUSE;
+    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+
+    const bool isButton = ClassName(control) == "Button";
+    // A person sees the button go down before letting go; a press that the window did not take
+    // (Wine sometimes drops the first one after the pointer jumped) is made again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        SendInput(1, &move, sizeof(INPUT));
+        PollUntil(
+            [&] {
+                POINT at{};
+                return GetCursorPos(&at) && at.x == centre.x && at.y == centre.y;
+            },
+            1s);
+        SendInput(1, &down, sizeof(INPUT));
+        const bool pressed =
+            !isButton ||
+            PollUntil([&] { return (SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; },
+                      1s);
+        SendInput(1, &up, sizeof(INPUT));
+        if (pressed) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool PressKey(HWND window, WORD virtualKey) {
+    SetForegroundWindow(window);
+    INPUT keys[2] = {};
+    keys[0].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = virtualKey;
+    keys[1].type = INPUT_KEYBOARD;
+    keys[1].ki.wVk = virtualKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    return SendInput(2, keys, sizeof(INPUT)) == 2;
+}
+
+MessageBoxWindow WaitForMessageBox(const InstallerProcess& process, const char* caption,
+                                   std::chrono::milliseconds timeout) {
+    MessageBoxWindow box;
+    box.window = WaitForWindow(process, "#32770", caption, timeout);
+    if (box.window != nullptr) {
+        box.caption = WindowText(box.window);
+        // The message text is the box's static control with id 0xFFFF.
+        box.text = ControlText(box.window, 0xFFFF);
+    }
+    return box;
+}
+
+void SaveScreenshot(const std::string& name) {
+    const char* folder = std::getenv("TVL_SCREENSHOT_DIR");
+    if (folder == nullptr || name.empty()) {
+        return;
+    }
+    // Wine starts Unix programs given by their Unix path.
+    std::string commandLine =
+        "/usr/bin/import -window root \"" + std::string(folder) + "/" + name + ".png\"";
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &info)) {
+        WaitForSingleObject(info.hProcess, 10000);
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
+}
+
+}  // namespace e2e

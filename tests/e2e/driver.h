@@ -1,0 +1,74 @@
+// tests/e2e/driver.h
+// Drives the real TarvelleSetup.exe from another process, as a person would: finds its windows
+// by caption and class, reads controls by their resource ids, clicks with the mouse and types
+// with the keyboard. Every wait has a timeout; none is a fixed sleep.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+constexpr std::chrono::milliseconds kPageTimeout = 10s;
+
+// The installer's process, started with a command line; killed if still running when the
+// object goes.
+class InstallerProcess {
+  public:
+    explicit InstallerProcess(const std::string& exePath, const std::string& arguments = "");
+    InstallerProcess(const InstallerProcess&) = delete;
+    InstallerProcess& operator=(const InstallerProcess&) = delete;
+    ~InstallerProcess();
+
+    DWORD Id() const { return info_.dwProcessId; }
+    bool Started() const { return info_.hProcess != nullptr; }
+    // True when the process ended within the timeout.
+    bool WaitForExit(std::chrono::milliseconds timeout = kPageTimeout);
+    bool Running() const;
+
+  private:
+    PROCESS_INFORMATION info_{};
+};
+
+// A top-level window of the process with this class and caption, visible; null on timeout.
+HWND WaitForWindow(const InstallerProcess& process, const char* className, const char* caption,
+                   std::chrono::milliseconds timeout = kPageTimeout);
+// Waits until window is gone (destroyed or hidden).
+bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout = kPageTimeout);
+// Waits until a wizard page whose control id shows text appears.
+HWND WaitForPage(const InstallerProcess& process, int textId, const std::string& text,
+                 std::chrono::milliseconds timeout = kPageTimeout);
+
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+std::string ControlText(HWND dialog, int id);
+bool ControlExists(HWND dialog, int id);
+bool ControlVisible(HWND dialog, int id);
+bool ControlEnabled(HWND dialog, int id);
+LONG ControlStyle(HWND dialog, int id);
+// A control's place as x, y, width and height in dialog units, for a dialog whose template is
+// templateSize units large.
+constexpr SIZE kWizardPageSize{315, 198};
+RECT ControlRectInDialogUnits(HWND dialog, int id, SIZE templateSize = kWizardPageSize);
+
+// Moves the mouse to the middle of the control and clicks its left button.
+bool Click(HWND dialog, int id);
+// Brings the window to the front and presses and releases one key.
+bool PressKey(HWND window, WORD virtualKey);
+
+// A system message box of the process: its text (the static control), and its buttons.
+struct MessageBoxWindow {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+};
+MessageBoxWindow WaitForMessageBox(const InstallerProcess& process, const char* caption,
+                                   std::chrono::milliseconds timeout = kPageTimeout);
+
+// The whole screen as a PNG (ImageMagick's import), for a scenario that failed.
+void SaveScreenshot(const std::string& name);
+
+}  // namespace e2e

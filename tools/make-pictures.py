@@ -1,0 +1,76 @@
+#!/usr/bin/env python3
+"""Draws the installer's side picture (resources/side.bmp) and program icon
+(resources/tarvelle.ico): soft pigment blots on paper. Run once; the results are committed."""
+import math
+import random
+import struct
+from pathlib import Path
+
+RESOURCES = Path(__file__).resolve().parent.parent / "resources"
+PIGMENTS = [(176, 62, 46), (38, 94, 148), (214, 160, 42), (70, 128, 74), (128, 60, 120)]
+
+
+def paint(width, height, seed, blots):
+    rng = random.Random(seed)
+    centres = [(rng.uniform(0, width), rng.uniform(0, height), rng.uniform(0.18, 0.45) * width,
+                PIGMENTS[i % len(PIGMENTS)]) for i in range(blots)]
+    pixels = []
+    for y in range(height):
+        row = []
+        for x in range(width):
+            grain = rng.uniform(-6, 6)
+            r, g, b = 244 + grain, 238 + grain, 224 + grain
+            for cx, cy, radius, (pr, pg, pb) in centres:
+                d = math.hypot(x - cx, y - cy) / radius
+                if d < 1.0:
+                    a = 0.55 * (1.0 - d * d)
+                    r, g, b = r + (pr - r) * a, g + (pg - g) * a, b + (pb - b) * a
+            row.append(tuple(max(0, min(255, int(c))) for c in (r, g, b)))
+        pixels.append(row)
+    return pixels
+
+
+def bmp_rows(pixels, with_alpha):
+    """Bottom-up BGR(A) rows padded to four bytes, as a DIB stores them."""
+    data = bytearray()
+    for row in reversed(pixels):
+        line = bytearray()
+        for r, g, b in row:
+            line += bytes((b, g, r, 255) if with_alpha else (b, g, r))
+        while len(line) % 4:
+            line.append(0)
+        data += line
+    return bytes(data)
+
+
+def write_bmp(path, pixels):
+    height, width = len(pixels), len(pixels[0])
+    body = bmp_rows(pixels, False)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(body), 2835, 2835, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(body), 0, 0, 14 + len(info))
+    path.write_bytes(header + info + body)
+
+
+def icon_image(size, seed):
+    pixels = paint(size, size, seed, 4)
+    body = bmp_rows(pixels, True)
+    mask = bytes(((size + 31) // 32) * 4 * size)
+    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(body) + len(mask), 0, 0,
+                       0, 0)
+    return info + body + mask
+
+
+def write_ico(path, sizes):
+    images = [icon_image(size, 11 + size) for size in sizes]
+    header = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for size, image in zip(sizes, images):
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    path.write_bytes(header + entries + b"".join(images))
+
+
+if __name__ == "__main__":
+    write_bmp(RESOURCES / "side.bmp", paint(144, 266, 5, 9))
+    write_ico(RESOURCES / "tarvelle.ico", [16, 32, 48])
