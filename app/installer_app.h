@@ -7,13 +7,13 @@ class WizardPages;
 
 // Start-up: one session, one run, then the process ends. No main window, no message loop.
 class InstallerApp {
-  public:
+public:
     explicit InstallerApp(WizardPages& pages) : pages_(pages) {}
 
     // Always false: there is nothing to continue with after the run.
     bool InitInstance();
 
-  private:
+private:
     WizardPages& pages_;
 };
 

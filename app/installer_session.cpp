@@ -3,7 +3,14 @@
 
 #include "app/build_constants.h"
 #include "app/install_locations.h"
+#include "discovery/drive_table.h"
+#include "discovery/host_finder.h"
+#include "install/resource_source.h"
 #include "pages/wizard_pages.h"
+#include "resources/resource.h"
+#include "support/exception.h"
+#include "support/special_folder.h"
+#include "support/text_buffer.h"
 
 const char kRefusalText[] =
     "This installer needs to run with administrator privileges, please log in as Administrator "
@@ -18,6 +25,52 @@ const char kWelcomeText[] =
 const char kThankYouText[] =
     "Thank you for installing Tarvelle.\n\nIf your host image application is running You may "
     "need to restart it in order for the installed plugins to function correctly.";
+
+const char kSearchNoticeText[] =
+    "The installer will now search local hard drives for known host applications, this may take "
+    "several minutes. Click 'Continue' to proceed.";
+
+const char kSearchDrivesQuestion[] =
+    "no host applications were found in 'Program Files' directories, search hard drives?";
+
+namespace {
+
+constexpr std::uint32_t kSearchDepth = 4;
+
+// The Program Files folder and, on 64-bit Windows, the 32-bit one beside it, where the image
+// editors of that generation live.
+std::vector<Text> ProgramFilesRoots() {
+    std::vector<Text> roots{ProgramFilesFolder()};
+    Text x86;
+    if (SpecialFolder(kFolderProgramFilesX86, x86)) {
+        Text a = x86;
+        Text b = roots.front();
+        if (a.MakeLower() != b.MakeLower()) {
+            roots.push_back(x86);
+        }
+    }
+    return roots;
+}
+
+std::vector<Text> FixedDriveRoots() {
+    std::vector<Text> roots;
+    for (const std::string& root : ListDriveRoots(DriveKind::Fixed)) {
+        roots.emplace_back(root);
+    }
+    return roots;
+}
+
+Text ReadLicenseText() {
+    ResourceSource payload;
+    if (!payload.Load(IDR_PAYLOAD_LICENSE)) {
+        throw Exception(ExceptionCode::Resource);
+    }
+    TextBuffer text;
+    text.ReadAll(payload);
+    return Text(text.View());
+}
+
+}  // namespace
 
 Text ErrorPageText(const Text& errors) {
     Text text = Text(
@@ -71,6 +124,52 @@ void InstallerSession::SearchForHosts() {
         runState = RunState::Stopped;
         return;
     }
-    // The licence, the choices and the search follow the welcome page here.
-    runState = RunState::Stopped;
+    const Text license = ReadLicenseText();
+    if (pages_.ShowLicensePage(license.Bytes()) != kPageOk) {
+        runState = RunState::Stopped;
+        return;
+    }
+    bool shell = false;
+    bool search = false;
+    if (pages_.ShowChoicePage(isAdministrator, shell, search) != kPageOk) {
+        runState = RunState::Stopped;
+        return;
+    }
+    installShell = shell;
+    searchHosts = search;
+    if (!searchHosts) {
+        runState = RunState::ReadyToInstall;
+        return;
+    }
+    if (pages_.ShowMessagePage(kSearchNoticeText, false, nullptr) != kPageOk) {
+        runState = RunState::Stopped;
+        return;
+    }
+    HostFinder finder(hosts);
+    const std::unique_ptr<SearchProgress> page = pages_.OpenSearchingPage();
+    if (!SearchRoots(*page, finder, ProgramFilesRoots())) {
+        runState = RunState::Stopped;
+        return;
+    }
+    if (hosts.empty()) {
+        if (pages_.ShowMessageBox(kSearchDrivesQuestion, kBoxYesNo) != kAnswerYes) {
+            runState = RunState::ReadyToInstall;
+            return;
+        }
+        if (!SearchRoots(*page, finder, FixedDriveRoots())) {
+            runState = RunState::Stopped;
+            return;
+        }
+    }
+    runState = hosts.empty() ? RunState::NoHostsFound : RunState::HostsFound;
+}
+
+bool InstallerSession::SearchRoots(SearchProgress& page, HostFinder& finder,
+                                   const std::vector<Text>& roots) {
+    for (const Text& root : roots) {
+        if (!page.RunWalk(finder, root, kSearchDepth)) {
+            return false;
+        }
+    }
+    return true;
 }

@@ -2,14 +2,19 @@
 #pragma once
 
 #include "app/run_state.h"
+#include "discovery/host_record.h"
 #include "support/text.h"
 
+#include <vector>
+
+class HostFinder;
+class SearchProgress;
 class WizardPages;
 
 // The whole state of one run. The state operations talk to each other only through these
 // fields and to the user only through the pages.
 class InstallerSession {
-  public:
+public:
     // Probes the rights; shows nothing.
     explicit InstallerSession(WizardPages& pages);
     InstallerSession(const InstallerSession&) = delete;
@@ -30,8 +35,12 @@ class InstallerSession {
     bool searchHosts = false;
     bool isAdministrator;
     Text errors;
+    HostList hosts;
 
-  private:
+private:
+    // Walks each root in turn; false as soon as the user stops one.
+    bool SearchRoots(SearchProgress& page, HostFinder& finder, const std::vector<Text>& roots);
+
     WizardPages& pages_;
 };
 
@@ -40,5 +49,7 @@ extern const char kRefusalText[];
 extern const char kProductTitle[];
 extern const char kWelcomeText[];
 extern const char kThankYouText[];
+extern const char kSearchNoticeText[];
+extern const char kSearchDrivesQuestion[];
 // The error page, with the collected failure lines when there are any.
 Text ErrorPageText(const Text& errors);

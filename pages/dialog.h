@@ -7,7 +7,7 @@
 // reaches OnInitDialog, IDOK and IDCANCEL reach OnOK and OnCancel, other commands OnCommand.
 // A modeless dialog's window belongs to the object and is destroyed with it.
 class Dialog {
-  public:
+public:
     explicit Dialog(int templateId) : templateId_(templateId) {}
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
@@ -22,7 +22,7 @@ class Dialog {
     HWND Window() const { return window_; }
     int TemplateId() const { return templateId_; }
 
-  protected:
+protected:
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK() { End(IDOK); }
     virtual void OnCancel() { End(IDCANCEL); }
@@ -43,7 +43,7 @@ class Dialog {
     }
     bool IsButtonChecked(int id) const { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }
 
-  private:
+private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

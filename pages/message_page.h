@@ -6,12 +6,12 @@
 // Template 181: one text with Continue>> and Cancel, or the single "OK" button. The Cancel
 // caption can be replaced ("Skip" on the no-host page).
 class MessagePage : public TextPage {
-  public:
+public:
     MessagePage(std::string text, bool singleButton, const char* cancelCaption);
 
-  protected:
+protected:
     BOOL OnInitDialog() override;
 
-  private:
+private:
     const char* cancelCaption_;
 };

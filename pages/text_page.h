@@ -8,13 +8,13 @@
 // A wizard page that shows one text in control 1001. In the one-button form Continue>> reads
 // "OK" and Cancel is hidden (Escape still cancels).
 class TextPage : public Dialog {
-  public:
+public:
     TextPage(std::string text, bool singleButton, int templateId);
 
-  protected:
+protected:
     BOOL OnInitDialog() override;
 
-  private:
+private:
     bool singleButton_;
     std::string text_;
     HICON largeIcon_;

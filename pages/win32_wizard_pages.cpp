@@ -4,7 +4,10 @@
 #include <windows.h>
 
 #include "pages/message_box.h"
+#include "pages/choice_page.h"
+#include "pages/license_page.h"
 #include "pages/message_page.h"
+#include "pages/searching_page.h"
 
 bool Win32WizardPages::ControlKeyHeld() {
     // A new process's key state does not know of a key that went down before it started (Wine
@@ -21,4 +24,23 @@ int Win32WizardPages::ShowMessagePage(const std::string& text, bool singleButton
 
 int Win32WizardPages::ShowMessageBox(const std::string& text, unsigned buttons) {
     return InstallerMessageBox(text.c_str(), buttons);
+}
+
+int Win32WizardPages::ShowLicensePage(const std::string& licenseText) {
+    LicensePage page(licenseText);
+    return static_cast<int>(page.DoModal());
+}
+
+int Win32WizardPages::ShowChoicePage(bool searchAllowed, bool& installShell, bool& searchHosts) {
+    ChoicePage page(searchAllowed);
+    const int end = static_cast<int>(page.DoModal());
+    if (end == IDOK) {
+        installShell = page.installShell;
+        searchHosts = page.searchHosts;
+    }
+    return end;
+}
+
+std::unique_ptr<SearchProgress> Win32WizardPages::OpenSearchingPage() {
+    return std::make_unique<SearchingPage>();
 }

@@ -5,9 +5,12 @@
 
 // The real pages: dialogs from this executable's templates and system message boxes.
 class Win32WizardPages : public WizardPages {
-  public:
+public:
     bool ControlKeyHeld() override;
     int ShowMessagePage(const std::string& text, bool singleButton,
                         const char* cancelCaption) override;
     int ShowMessageBox(const std::string& text, unsigned buttons) override;
+    int ShowLicensePage(const std::string& licenseText) override;
+    int ShowChoicePage(bool searchAllowed, bool& installShell, bool& searchHosts) override;
+    std::unique_ptr<SearchProgress> OpenSearchingPage() override;
 };

@@ -1,7 +1,10 @@
 // pages/wizard_pages.h
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "pages/search_progress.h"
 
 // End codes of pages and answers of message boxes, as the window system numbers them.
 enum PageEnd : int {
@@ -20,7 +23,7 @@ constexpr unsigned kBoxYesNo = 0x4;
 // Everything the installer shows goes through here: the Win32 pages implement it, tests script
 // it. The run's logic never calls the window system itself.
 class WizardPages {
-  public:
+public:
     WizardPages() = default;
     WizardPages(const WizardPages&) = delete;
     WizardPages& operator=(const WizardPages&) = delete;
@@ -33,4 +36,10 @@ class WizardPages {
                                 const char* cancelCaption) = 0;
     // The installer's standard message box; the answer.
     virtual int ShowMessageBox(const std::string& text, unsigned buttons) = 0;
+    // Template 184: the licence and the agree/disagree choice. Returns the end code.
+    virtual int ShowLicensePage(const std::string& licenseText) = 0;
+    // Template 185. On Continue, the two boxes' states; otherwise both stay false.
+    virtual int ShowChoicePage(bool searchAllowed, bool& installShell, bool& searchHosts) = 0;
+    // Template 179, on screen until the returned object is destroyed.
+    virtual std::unique_ptr<SearchProgress> OpenSearchingPage() = 0;
 };

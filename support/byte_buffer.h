@@ -7,7 +7,7 @@
 // Both ends of a chain at once: filled from a source, drained into a sink, each call moving at
 // most what the other side can take.
 class ByteBuffer : public ByteSource, public ByteSink {
-  public:
+public:
     ~ByteBuffer() override;
 
     virtual std::int32_t Size() const = 0;

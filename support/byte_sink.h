@@ -4,7 +4,7 @@
 #include <cstdint>
 
 class ByteSink {
-  public:
+public:
     ByteSink() = default;
     ByteSink(const ByteSink&) = delete;
     ByteSink& operator=(const ByteSink&) = delete;

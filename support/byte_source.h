@@ -4,7 +4,7 @@
 #include <cstdint>
 
 class ByteSource {
-  public:
+public:
     ByteSource() = default;
     ByteSource(const ByteSource&) = delete;
     ByteSource& operator=(const ByteSource&) = delete;

@@ -10,7 +10,7 @@ struct z_stream_s;
 // A filter that runs its inner source's bytes through a zlib stream: one 4096-byte input chunk,
 // output straight into the reader's buffer.
 class CodecSource : public SourceFilter {
-  public:
+public:
     static constexpr std::int32_t kInputChunk = 4096;
 
     CodecSource(ByteSource* inner, bool ownsInner);
@@ -19,7 +19,7 @@ class CodecSource : public SourceFilter {
     std::int32_t Read(char* buffer, std::int32_t max) override;
     bool AtEnd() override { return finished_; }
 
-  protected:
+protected:
     // Moves the stream forward into the output space set up by Read.
     virtual void Advance() = 0;
     // Points the stream at a new input chunk when it has used up the last one; the input now
@@ -28,7 +28,7 @@ class CodecSource : public SourceFilter {
     z_stream_s& Stream() { return *stream_; }
     void MarkFinished() { finished_ = true; }
 
-  private:
+private:
     std::unique_ptr<z_stream_s> stream_;
     char input_[kInputChunk];
     bool finished_ = false;

@@ -19,7 +19,7 @@ enum class LineFormat : std::int32_t {
 // arguments of a format, so a name such as "%s%n" is shown as those characters. A line longer
 // than the usual 2048 bytes is composed whole in a larger buffer rather than cut.
 class EventLog {
-  public:
+public:
     EventLog(LineFormat format, bool enabled) : enabled_(enabled), format_(format) {}
     EventLog(const EventLog&) = delete;
     EventLog& operator=(const EventLog&) = delete;
@@ -37,7 +37,7 @@ class EventLog {
     // Written even when events are disabled.
     void LogException(const Exception& exception);
 
-  private:
+private:
     bool enabled_;
     LineFormat format_;
 };

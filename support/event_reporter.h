@@ -11,7 +11,7 @@ class Exception;
 // Base of the objects that report progress to a log they do not own. Every report is dropped
 // when there is no log.
 class EventReporter {
-  public:
+public:
     explicit EventReporter(EventLog* log = nullptr) : log_(log) {}
     EventReporter(const EventReporter&) = delete;
     EventReporter& operator=(const EventReporter&) = delete;
@@ -24,6 +24,6 @@ class EventReporter {
     void ReportEventFormatted(const char* format, ...) TVL_PRINTF_FORMAT(2, 3);
     void ReportException(const Exception& exception);
 
-  private:
+private:
     EventLog* log_;
 };

@@ -14,7 +14,7 @@ enum class ExceptionCode : std::uint32_t {
 // The installer's one exception class: a code and the fixed text that belongs to it. Thrown by
 // value, caught by reference; the message is a constant and is never freed.
 class Exception {
-  public:
+public:
     explicit Exception(ExceptionCode code);
     Exception(std::uint32_t code, const char* message) : code_(code), message_(message) {}
     Exception(const Exception&) = default;
@@ -25,7 +25,7 @@ class Exception {
     const char* Message() const { return message_; }
     bool Is(ExceptionCode code) const { return code_ == static_cast<std::uint32_t>(code); }
 
-  private:
+private:
     std::uint32_t code_;
     const char* message_;
 };

@@ -8,7 +8,7 @@
 
 // A sink over one operating-system file handle, which it owns and closes.
 class HandleSink : public ByteSink {
-  public:
+public:
     ~HandleSink() override;
 
     // One WriteFile of the whole count; the count the system wrote, which may be less.
@@ -17,7 +17,7 @@ class HandleSink : public ByteSink {
     void Close();
     bool IsOpen() const;
 
-  protected:
+protected:
     HandleSink() = default;
     // The handle as the system's HANDLE bits; all bits set means closed.
     void* handle_ = reinterpret_cast<void*>(~std::uintptr_t{0});
@@ -26,7 +26,7 @@ class HandleSink : public ByteSink {
 // Opens path for writing: created when missing, truncated when present; others may read it
 // while it is open, but nobody else may write or delete it. Raises "File Open Exception".
 class FileSink : public HandleSink {
-  public:
+public:
     explicit FileSink(const Text& path);
     ~FileSink() override;
 };

@@ -7,7 +7,7 @@
 
 // A buffer of a fixed capacity; the bytes held always start at the beginning of the storage.
 class FixedBuffer : public ByteBuffer {
-  public:
+public:
     // Raises std::bad_alloc when the storage cannot be had.
     explicit FixedBuffer(std::int32_t capacity);
     ~FixedBuffer() override;
@@ -24,7 +24,7 @@ class FixedBuffer : public ByteBuffer {
 
     const char* Data() const { return storage_.get(); }
 
-  private:
+private:
     void DropFront(std::int32_t count);
 
     std::unique_ptr<char[]> storage_;

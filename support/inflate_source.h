@@ -6,10 +6,10 @@
 // Inflates a zlib stream (RFC 1950) read from its inner source. A stream that is cut short or
 // damaged raises "Stream Exception" once the inner source is used up; it never ends quietly.
 class InflateSource : public CodecSource {
-  public:
+public:
     InflateSource(ByteSource* inner, bool ownsInner);
     ~InflateSource() override;
 
-  protected:
+protected:
     void Advance() override;
 };

@@ -5,17 +5,17 @@
 
 // A source that reads through another one, and destroys it when told it owns it.
 class SourceFilter : public ByteSource {
-  public:
+public:
     SourceFilter(ByteSource* inner, bool ownsInner) : inner_(inner), ownsInner_(ownsInner) {}
     ~SourceFilter() override;
 
     std::int32_t Read(char* buffer, std::int32_t max) override;
     bool AtEnd() override;
 
-  protected:
+protected:
     ByteSource* Inner() const { return inner_; }
 
-  private:
+private:
     ByteSource* inner_;
     bool ownsInner_;
 };

@@ -9,7 +9,7 @@
 // by one terminating zero. Copies are independent values; a copy of a path-sized Text is one
 // small allocation and a memcpy (bench/text_copy_bench measures it against sharing).
 class Text {
-  public:
+public:
     static constexpr std::uint32_t kNotFound = 0xFFFFFFFFu;
     static constexpr std::uint32_t kMaxLength = 0xFFFFFFFDu;
 
@@ -78,7 +78,7 @@ class Text {
 
     Text operator+(const char* zeroTerminated) const;
 
-  private:
+private:
     static void CheckLength(std::size_t length);
     std::int32_t Replace(std::string_view find, std::string_view replacement, std::uint32_t start,
                          bool searchAtInsertion);

@@ -7,7 +7,7 @@
 // A growable buffer whose bytes are the contents of its Text, the oldest first. It is at its
 // end exactly when it is empty.
 class TextBuffer : public Text, public ByteBuffer {
-  public:
+public:
     static constexpr std::int32_t kCapacity = 2147483647;
     static constexpr std::int32_t kFillChunk = 512;
 

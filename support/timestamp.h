@@ -4,7 +4,7 @@
 #include <cstdint>
 
 class Timestamp {
-  public:
+public:
     Timestamp() = default;
     virtual ~Timestamp();
 
@@ -19,6 +19,6 @@ class Timestamp {
     std::uint16_t minute = 0;
     std::uint16_t second = 0;
 
-  private:
+private:
     char text_[128] = {};
 };

@@ -123,6 +123,26 @@ HWND WaitForPage(const InstallerProcess& process, int textId, const std::string&
     return page != nullptr && ControlText(page, textId) == text ? page : nullptr;
 }
 
+HWND WaitForPageWithControl(const InstallerProcess& process, int id,
+                            std::chrono::milliseconds timeout) {
+    HWND page = nullptr;
+    PollUntil(
+        [&] {
+            page = WaitForWindow(process, "#32770", "Tarvelle Installer", 0ms);
+            return page != nullptr && ControlExists(page, id);
+        },
+        timeout);
+    return page != nullptr && ControlExists(page, id) ? page : nullptr;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    return PollUntil(condition, timeout);
+}
+
+bool ButtonChecked(HWND dialog, int id) {
+    return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
 std::string WindowText(HWND window) {
     const int length = GetWindowTextLengthA(window);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
@@ -138,8 +158,17 @@ std::string ClassName(HWND window) {
 }
 
 std::string ControlText(HWND dialog, int id) {
+    // GetWindowText does not ask a control of another process for its text; WM_GETTEXT does.
     HWND control = GetDlgItem(dialog, id);
-    return control != nullptr ? WindowText(control) : std::string();
+    if (control == nullptr) {
+        return std::string();
+    }
+    const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied = SendMessageA(control, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                                        reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
 }
 
 bool ControlExists(HWND dialog, int id) {
@@ -248,25 +277,80 @@ MessageBoxWindow WaitForMessageBox(const InstallerProcess& process, const char* 
     return box;
 }
 
-void SaveScreenshot(const std::string& name) {
-    const char* folder = std::getenv("TVL_SCREENSHOT_DIR");
-    if (folder == nullptr || name.empty()) {
-        return;
-    }
-    // Wine starts Unix programs given by their Unix path.
-    std::string commandLine =
-        "/usr/bin/import -window root \"" + std::string(folder) + "/" + name + ".png\"";
+namespace {
+
+bool RunUnixProgram(const std::string& commandLine, DWORD timeoutMs) {
     std::vector<char> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &info)) {
-        WaitForSingleObject(info.hProcess, 10000);
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
+    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        return false;
     }
+    if (timeoutMs > 0) {
+        WaitForSingleObject(info.hProcess, timeoutMs);
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return true;
+}
+
+}  // namespace
+
+bool RunUnixShell(const std::string& command) {
+    // Wine hands out no real process handle for a Unix program, so neither its end nor its
+    // exit code can be waited for: the command leaves its status in a file instead.
+    static int counter = 0;
+    const std::string marker =
+        "/tmp/tvl-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+    std::string windowsMarker = "Z:" + marker;
+    for (char& c : windowsMarker) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    const std::string script =
+        "(" + command + "); echo $? > " + marker + ".tmp && mv " + marker + ".tmp " + marker;
+    std::string quoted;
+    for (const char c : script) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+        }
+        quoted += c;
+    }
+    if (!RunUnixProgram("/bin/bash -c \"" + quoted + "\"", 0)) {
+        return false;
+    }
+    if (!PollUntil(
+            [&] { return GetFileAttributesA(windowsMarker.c_str()) != INVALID_FILE_ATTRIBUTES; },
+            120s)) {
+        return false;
+    }
+    char status[16] = {};
+    HANDLE file = CreateFileA(windowsMarker.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD read = 0;
+    if (file != INVALID_HANDLE_VALUE) {
+        ReadFile(file, status, sizeof status - 1, &read, nullptr);
+        CloseHandle(file);
+    }
+    DeleteFileA(windowsMarker.c_str());
+    return status[0] == '0';
+}
+
+std::string UnixPathOnDriveC(const std::string& relative) {
+    const char* prefix = std::getenv("WINEPREFIX");
+    return std::string(prefix != nullptr ? prefix : "") + "/drive_c/" + relative;
+}
+
+void SaveScreenshot(const std::string& name) {
+    const char* folder = std::getenv("TVL_SCREENSHOT_DIR");
+    if (folder == nullptr || name.empty()) {
+        return;
+    }
+    RunUnixShell("/usr/bin/import -window root '" + std::string(folder) + "/" + name + ".png'");
 }
 
 }  // namespace e2e

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace e2e {
@@ -17,7 +18,7 @@ constexpr std::chrono::milliseconds kPageTimeout = 10s;
 // The installer's process, started with a command line; killed if still running when the
 // object goes.
 class InstallerProcess {
-  public:
+public:
     explicit InstallerProcess(const std::string& exePath, const std::string& arguments = "");
     InstallerProcess(const InstallerProcess&) = delete;
     InstallerProcess& operator=(const InstallerProcess&) = delete;
@@ -29,7 +30,7 @@ class InstallerProcess {
     bool WaitForExit(std::chrono::milliseconds timeout = kPageTimeout);
     bool Running() const;
 
-  private:
+private:
     PROCESS_INFORMATION info_{};
 };
 
@@ -41,6 +42,14 @@ bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout = kPageTimeout
 // Waits until a wizard page whose control id shows text appears.
 HWND WaitForPage(const InstallerProcess& process, int textId, const std::string& text,
                  std::chrono::milliseconds timeout = kPageTimeout);
+
+// Waits until a wizard page that has a control with this id is on screen.
+HWND WaitForPageWithControl(const InstallerProcess& process, int id,
+                            std::chrono::milliseconds timeout = kPageTimeout);
+// Waits until condition() holds; false on timeout.
+bool WaitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout = kPageTimeout);
+bool ButtonChecked(HWND dialog, int id);
 
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
@@ -67,6 +76,12 @@ struct MessageBoxWindow {
 };
 MessageBoxWindow WaitForMessageBox(const InstallerProcess& process, const char* caption,
                                    std::chrono::milliseconds timeout = kPageTimeout);
+
+// Runs a Linux shell command (Wine starts Unix programs given by their Unix path) and waits
+// for it; true when it exited with 0. For preparing large trees quickly.
+bool RunUnixShell(const std::string& command);
+// The Unix path of a folder of the prefix's C: drive ("Program Files" -> ".../drive_c/...").
+std::string UnixPathOnDriveC(const std::string& relative);
 
 // The whole screen as a PNG (ImageMagick's import), for a scenario that failed.
 void SaveScreenshot(const std::string& name);

@@ -17,7 +17,7 @@ std::set<std::string> FolderSnapshot(const std::string& folder);
 // One run of the real installer. A scenario that fails leaves a screenshot of the screen as it
 // was at the failure, named after the test.
 class InstallerScenario : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override;
     InstallerProcess& Start(const std::string& arguments = "");
 

@@ -13,7 +13,7 @@
 namespace {
 
 class RecordingLog : public EventLog {
-  public:
+public:
     RecordingLog(LineFormat format, bool enabled) : EventLog(format, enabled) {}
     void WriteLine(const char* line) override { lines.emplace_back(line); }
     std::vector<std::string> lines;
@@ -35,7 +35,7 @@ bool IsTimeStamp(const std::string& text) {
 }
 
 class Walker : public EventReporter {
-  public:
+public:
     using EventReporter::EventReporter;
 };
 

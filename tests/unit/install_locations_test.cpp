@@ -28,7 +28,7 @@ bool Exists(const std::string& path) {
 }
 
 class InstallLocationsTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         char temp[MAX_PATH];
         ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
@@ -47,7 +47,7 @@ class InstallLocationsTest : public ::testing::Test {
 
     std::string folder_;
 
-  private:
+private:
     FolderLookup previous_ = nullptr;
 };
 

@@ -20,7 +20,7 @@ const char kErrorPage[] =
     "support@tarvelle.example for more information.";
 
 class RunTest : public ::testing::Test {
-  protected:
+protected:
     ScriptedPages pages;
 };
 

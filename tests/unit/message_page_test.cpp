@@ -81,7 +81,7 @@ TEST(MessagePageTest, DestroyingTheObjectDestroysItsWindow) {
 
 TEST(MessagePageTest, PageWithoutItsTemplateRaisesInsteadOfLooping) {
     class MissingPage : public Dialog {
-      public:
+    public:
         MissingPage() : Dialog(9999) {}
     };
     MissingPage page;

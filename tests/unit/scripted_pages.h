@@ -4,25 +4,61 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "discovery/directory_walker.h"
 #include "pages/wizard_pages.h"
 #include "support/exception.h"
 
 // What a run showed, in order.
 struct ShownPage {
-    std::string kind;  // "message" or "box"
+    std::string kind;  // "message", "box", "license", "choice", "searching"
     std::string text;
     bool singleButton = false;
     std::string cancelCaption;  // empty when unchanged
     unsigned buttons = 0;
+    bool searchAllowed = false;
+};
+
+// The searching page without a window: records every line and walked root, walks a drive root
+// in the folder the test mapped it to, and plays the user's confirmed Cancel after a number of
+// lines.
+class ScriptedSearchingPage : public SearchProgress {
+public:
+    std::map<std::string, std::string>* rootFolders = nullptr;
+    std::vector<std::string>* walkedRoots = nullptr;
+    std::vector<std::string>* lines = nullptr;
+    long cancelAfterLines = -1;
+    bool* closed = nullptr;
+
+    ~ScriptedSearchingPage() override {
+        if (closed != nullptr) {
+            *closed = true;
+        }
+    }
+
+    void WriteLine(const char* line) override {
+        lines->push_back(line);
+        if (cancelAfterLines >= 0 && static_cast<long>(lines->size()) >= cancelAfterLines) {
+            cancelRequested = 1;
+        }
+    }
+
+    bool RunWalk(DirectoryWalker& walker, const Text& root, std::uint32_t depth) override {
+        walkedRoots->push_back(root.Bytes());
+        const auto mapped = rootFolders->find(root.Bytes());
+        return SearchProgress::RunWalk(
+            walker, mapped != rootFolders->end() ? Text(mapped->second) : root, depth);
+    }
 };
 
 // Answers each page and box with the next scripted end code, and records what was shown.
 class ScriptedPages : public WizardPages {
-  public:
+public:
     // Scripted answers that raise instead of answering.
     static constexpr int kRaiseStreamException = -100;
     static constexpr int kRaiseOtherException = -101;
@@ -30,25 +66,69 @@ class ScriptedPages : public WizardPages {
     bool controlHeld = false;
     std::deque<int> answers;
     std::vector<ShownPage> shown;
+    // The choice page's boxes as the scripted user leaves them.
+    bool tickShell = true;
+    bool tickSearch = true;
+    // The searching page.
+    std::map<std::string, std::string> rootFolders;
+    std::vector<std::string> walkedRoots;
+    std::vector<std::string> lines;
+    long cancelAfterLines = -1;
+    bool searchingPageClosed = false;
 
     bool ControlKeyHeld() override { return controlHeld; }
 
     int ShowMessagePage(const std::string& text, bool singleButton,
                         const char* cancelCaption) override {
-        shown.push_back(
-            {"message", text, singleButton, cancelCaption != nullptr ? cancelCaption : "", 0});
+        shown.push_back({"message", text, singleButton,
+                         cancelCaption != nullptr ? cancelCaption : "", 0, false});
         return NextAnswer();
     }
 
     int ShowMessageBox(const std::string& text, unsigned buttons) override {
-        shown.push_back({"box", text, false, "", buttons});
+        shown.push_back({"box", text, false, "", buttons, false});
         return NextAnswer();
     }
 
-  private:
+    int ShowLicensePage(const std::string& licenseText) override {
+        shown.push_back({"license", licenseText, false, "", 0, false});
+        return NextAnswer();
+    }
+
+    int ShowChoicePage(bool searchAllowed, bool& installShell, bool& searchHosts) override {
+        shown.push_back({"choice", "", false, "", 0, searchAllowed});
+        const int answer = NextAnswer();
+        if (answer == kPageOk) {
+            installShell = tickShell;
+            searchHosts = tickSearch && searchAllowed;
+        }
+        return answer;
+    }
+
+    std::unique_ptr<SearchProgress> OpenSearchingPage() override {
+        shown.push_back({"searching", "", false, "", 0, false});
+        auto page = std::make_unique<ScriptedSearchingPage>();
+        page->rootFolders = &rootFolders;
+        page->walkedRoots = &walkedRoots;
+        page->lines = &lines;
+        page->cancelAfterLines = cancelAfterLines;
+        page->closed = &searchingPageClosed;
+        return page;
+    }
+
+    std::vector<std::string> Kinds() const {
+        std::vector<std::string> kinds;
+        for (const ShownPage& page : shown) {
+            kinds.push_back(page.kind);
+        }
+        return kinds;
+    }
+
+private:
     int NextAnswer() {
         if (answers.empty()) {
-            ADD_FAILURE() << "the run showed more than the script answers: " << shown.back().text;
+            ADD_FAILURE() << "the run showed more than the script answers: " << shown.back().kind
+                          << " " << shown.back().text;
             return kPageCancel;
         }
         const int answer = answers.front();

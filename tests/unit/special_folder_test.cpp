@@ -26,7 +26,7 @@ bool FakeLookup(int folderId, char (&path)[260]) {
 }
 
 class SpecialFolderTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         asked.clear();
         answering.clear();
@@ -34,7 +34,7 @@ class SpecialFolderTest : public ::testing::Test {
     }
     void TearDown() override { ReplaceFolderLookup(previous_); }
 
-  private:
+private:
     FolderLookup previous_ = nullptr;
 };
 

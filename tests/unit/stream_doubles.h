@@ -10,7 +10,7 @@
 
 // Hands out a string, at most `chunk` bytes a Read, and counts the Reads it answered.
 class StringSource : public ByteSource {
-  public:
+public:
     explicit StringSource(std::string bytes, std::int32_t chunk = 1 << 30)
         : bytes_(std::move(bytes)), chunk_(chunk) {}
 
@@ -29,7 +29,7 @@ class StringSource : public ByteSource {
 
     int reads = 0;
 
-  private:
+private:
     std::string bytes_;
     std::size_t position_ = 0;
     std::int32_t chunk_;
@@ -37,7 +37,7 @@ class StringSource : public ByteSource {
 
 // Never at its end and never delivers anything: a pipe whose writer has gone quiet.
 class SilentSource : public ByteSource {
-  public:
+public:
     std::int32_t Read(char*, std::int32_t) override {
         ++reads;
         return 0;
@@ -47,7 +47,7 @@ class SilentSource : public ByteSource {
 
 // Collects what it accepts; accepts at most `limit` bytes a Write.
 class StringSink : public ByteSink {
-  public:
+public:
     explicit StringSink(std::int32_t limit = 1 << 30) : limit_(limit) {}
 
     std::int32_t Write(const char* data, std::int32_t length) override {
@@ -60,13 +60,13 @@ class StringSink : public ByteSink {
     std::string bytes;
     int writes = 0;
 
-  private:
+private:
     std::int32_t limit_;
 };
 
 // Accepts half of what it is offered (rounded up), as a slow pipe or a nearly full disk does.
 class HalfSink : public StringSink {
-  public:
+public:
     std::int32_t Write(const char* data, std::int32_t length) override {
         ++writes;
         const std::int32_t count = (std::max(length, 0) + 1) / 2;

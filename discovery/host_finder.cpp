@@ -1,0 +1,21 @@
+// discovery/host_finder.cpp
+#include "discovery/host_finder.h"
+
+#include "discovery/host_folder_rule.h"
+
+HostFinder::HostFinder(HostList& hosts) : hosts_(&hosts) {
+    directoriesOnly = true;
+}
+
+HostFinder::~HostFinder() = default;
+
+// Files are skipped before any call.
+void HostFinder::VisitFile(const Text&) {}
+
+bool HostFinder::VisitDirectory(const DirectoryEntry& entry, const Text& path) {
+    if (IsExcludedFromSearch(entry.attributes)) {
+        return false;
+    }
+    ReportEvent(path.CStr());
+    return RecogniseHostFolderName(entry.name, path, *hosts_);
+}
