@@ -62,38 +62,21 @@ TEST_F(InstallLocationsTest, WritableProgramFilesMeansRightsAndLeavesNoProbe) {
     EXPECT_FALSE(Exists(Probe()));
 }
 
-TEST_F(InstallLocationsTest, LeftoverProbeIsTruncatedAndRemoved) {
-    HANDLE file = CreateFileA(Probe().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, "stale", 5, &written, nullptr);
-    CloseHandle(file);
+TEST_F(InstallLocationsTest, LeftoverProbeIsReplacedAndRemovedWhateverItsAttributes) {
+    for (const DWORD attributes :
+         {DWORD{FILE_ATTRIBUTE_NORMAL}, DWORD{FILE_ATTRIBUTE_READONLY},
+          DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY}}) {
+        HANDLE file = CreateFileA(Probe().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(file, "stale", 5, &written, nullptr);
+        CloseHandle(file);
+        ASSERT_TRUE(SetFileAttributesA(Probe().c_str(), attributes));
 
-    EXPECT_TRUE(HasAdminRights());
-    EXPECT_FALSE(Exists(Probe()));
-}
-
-TEST_F(InstallLocationsTest, ReadOnlyLeftoverProbe) {
-    HANDLE file = CreateFileA(Probe().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
-    ASSERT_TRUE(SetFileAttributesA(Probe().c_str(), FILE_ATTRIBUTE_READONLY));
-
-    EXPECT_TRUE(HasAdminRights());
-    EXPECT_FALSE(Exists(Probe()));
-}
-
-TEST_F(InstallLocationsTest, HiddenSystemLeftoverProbe) {
-    HANDLE file = CreateFileA(Probe().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
-    ASSERT_TRUE(SetFileAttributesA(
-        Probe().c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY));
-    EXPECT_TRUE(HasAdminRights());
-    EXPECT_FALSE(Exists(Probe()));
+        EXPECT_TRUE(HasAdminRights()) << attributes;
+        EXPECT_FALSE(Exists(Probe())) << attributes;
+    }
 }
 
 TEST_F(InstallLocationsTest, FolderWhereNoFileCanBeCreatedMeansNoRights) {
