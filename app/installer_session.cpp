@@ -33,6 +33,16 @@ const char kSearchNoticeText[] =
 const char kSearchDrivesQuestion[] =
     "no host applications were found in 'Program Files' directories, search hard drives?";
 
+const char kSelectionPrompt[] =
+    "Select the host image editing packages to install Tarvelle Pigmora Demo for:";
+
+const char kNoHostText[] =
+    "The installer has failed to find a host application that supports Tarvelle Pigmora Demo."
+    "\n\nIf you would like to continue with the installation, click 'Continue' to manually "
+    "select a directory to install the files to.\n\nTo find more info on standard plugin "
+    "directories for your host application, please consult the host application's product "
+    "documentation.";
+
 namespace {
 
 constexpr std::uint32_t kSearchDepth = 4;
@@ -99,6 +109,10 @@ void InstallerSession::Run() {
     for (;;) {
         if (runState == RunState::Begin) {
             SearchForHosts();
+        } else if (runState == RunState::HostsFound) {
+            SelectHosts();
+        } else if (runState == RunState::NoHostsFound) {
+            HandleNoHostFound();
         } else {
             break;
         }
@@ -172,4 +186,27 @@ bool InstallerSession::SearchRoots(SearchProgress& page, HostFinder& finder,
         }
     }
     return true;
+}
+
+void InstallerSession::SelectHosts() {
+    hosts.push_back(HostRecord{"user selected plugin location",
+                               "user selected plugin file location", DefaultPluginFolder(),
+                               "user_selected", false});
+    const int end = pages_.ShowHostSelectionPage(hosts, kSelectionPrompt);
+    if (end == kPageOk) {
+        runState = RunState::ReadyToInstall;
+    } else if (end == kPageCancel) {
+        runState = RunState::Stopped;
+    }
+}
+
+void InstallerSession::HandleNoHostFound() {
+    const Text caption("Unknown (edit with 'Options' button)");
+    AddHost(hosts, "Unknown Host Application", DefaultPluginFolder(), "other", &caption);
+    if (pages_.ShowMessagePage(kNoHostText, false, "Skip") != kPageOk) {
+        runState = RunState::ReadyToInstall;
+        return;
+    }
+    runState = pages_.ShowPluginDirDialog(hosts.back()) == kPageOk ? RunState::ReadyToInstall
+                                                                   : RunState::Stopped;
 }

@@ -27,6 +27,10 @@ public:
 
     // Welcome, licence, choices and the host search.
     void SearchForHosts();
+    // The check list of the hosts found, with the "user_selected" line after them.
+    void SelectHosts();
+    // The "other" host and, if the user wants, a directory of his choice for it.
+    void HandleNoHostFound();
     // The thank-you page for Succeeded, the error page for ComponentsFailed, nothing otherwise.
     void ShowClosingPage();
 
@@ -51,5 +55,7 @@ extern const char kWelcomeText[];
 extern const char kThankYouText[];
 extern const char kSearchNoticeText[];
 extern const char kSearchDrivesQuestion[];
+extern const char kSelectionPrompt[];
+extern const char kNoHostText[];
 // The error page, with the collected failure lines when there are any.
 Text ErrorPageText(const Text& errors);

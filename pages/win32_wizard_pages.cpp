@@ -5,8 +5,10 @@
 
 #include "pages/message_box.h"
 #include "pages/choice_page.h"
+#include "pages/host_selection_page.h"
 #include "pages/license_page.h"
 #include "pages/message_page.h"
+#include "pages/plugin_dir_dialog.h"
 #include "pages/searching_page.h"
 
 bool Win32WizardPages::ControlKeyHeld() {
@@ -43,4 +45,14 @@ int Win32WizardPages::ShowChoicePage(bool searchAllowed, bool& installShell, boo
 
 std::unique_ptr<SearchProgress> Win32WizardPages::OpenSearchingPage() {
     return std::make_unique<SearchingPage>();
+}
+
+int Win32WizardPages::ShowHostSelectionPage(HostList& hosts, const std::string& prompt) {
+    HostSelectionPage page(hosts, prompt, [this](HostRecord& host) { ShowPluginDirDialog(host); });
+    return static_cast<int>(page.DoModal());
+}
+
+int Win32WizardPages::ShowPluginDirDialog(HostRecord& host) {
+    PluginDirDialog dialog(host);
+    return static_cast<int>(dialog.DoModal());
 }

@@ -13,4 +13,6 @@ public:
     int ShowLicensePage(const std::string& licenseText) override;
     int ShowChoicePage(bool searchAllowed, bool& installShell, bool& searchHosts) override;
     std::unique_ptr<SearchProgress> OpenSearchingPage() override;
+    int ShowHostSelectionPage(HostList& hosts, const std::string& prompt) override;
+    int ShowPluginDirDialog(HostRecord& host) override;
 };

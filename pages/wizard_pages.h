@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "discovery/host_record.h"
 #include "pages/search_progress.h"
 
 // End codes of pages and answers of message boxes, as the window system numbers them.
@@ -42,4 +43,9 @@ public:
     virtual int ShowChoicePage(bool searchAllowed, bool& installShell, bool& searchHosts) = 0;
     // Template 179, on screen until the returned object is destroyed.
     virtual std::unique_ptr<SearchProgress> OpenSearchingPage() = 0;
+    // Template 176 over the session's hosts; on Continue each record's install flag is its
+    // line's check box. "Options..." opens ShowPluginDirDialog for the selected record.
+    virtual int ShowHostSelectionPage(HostList& hosts, const std::string& prompt) = 0;
+    // Template 175 for one record; OK stores the confirmed directory in it.
+    virtual int ShowPluginDirDialog(HostRecord& host) = 0;
 };

@@ -23,6 +23,9 @@
 
 // Controls. Continue>> is IDOK (1) and Cancel is IDCANCEL (2) on every page.
 #define IDC_PAGE_TEXT 1001
+#define IDC_APPLICATION_NAME 1003
+#define IDC_PLUGIN_DIRECTORY 1004
+#define IDC_CHANGE_DIRECTORY 1005
 #define IDC_HOST_LIST 1006
 #define IDC_HOST_OPTIONS 1007
 #define IDC_SEARCH_PROGRESS 1009

@@ -2,6 +2,8 @@
 #include "tests/e2e/driver.h"
 
 #include <cstdlib>
+#include <cstring>
+#include <cwchar>
 #include <thread>
 #include <vector>
 
@@ -252,6 +254,80 @@ bool Click(HWND dialog, int id) {
         }
     }
     return false;
+}
+
+namespace {
+
+INPUT AbsoluteMove(POINT screen) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = static_cast<LONG>((screen.x * 65535LL + width / 2) / (width - 1));
+    move.mi.dy = static_cast<LONG>((screen.y * 65535LL + height / 2) / (height - 1));
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return move;
+}
+
+}  // namespace
+
+bool ClickUntil(HWND window, POINT clientPoint, const std::function<bool()>& condition) {
+    POINT screen = clientPoint;
+    ClientToScreen(window, &screen);
+    SetForegroundWindow(GetAncestor(window, GA_ROOT));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        INPUT move = AbsoluteMove(screen);
+        SendInput(1, &move, sizeof(INPUT));
+        PollUntil(
+            [&] {
+                POINT at{};
+                return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
+            },
+            1s);
+        INPUT press[2] = {};
+        press[0].type = INPUT_MOUSE;
+        press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        press[1].type = INPUT_MOUSE;
+        press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, press, sizeof(INPUT));
+        if (PollUntil(condition, 1s)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<ListLine> ListLines(HWND dialog, int id) {
+    HWND list = GetDlgItem(dialog, id);
+    std::vector<ListLine> lines;
+    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        // Across processes Wine hands LB_GETTEXT back in UTF-16 even to an ANSI caller, so ask
+        // for it wide, in a generous buffer, and convert.
+        std::wstring wide(4096, L'\0');
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(wide.data()));
+        wide.resize(std::wcslen(wide.c_str()));
+        std::string text(wide.size() * 2 + 1, '\0');
+        const int bytes =
+            WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
+                                static_cast<int>(text.size()), nullptr, nullptr);
+        text.resize(static_cast<std::size_t>(bytes > 0 ? bytes : 0));
+        lines.push_back({text, SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0)});
+    }
+    return lines;
+}
+
+POINT ListLinePoint(HWND dialog, int id, int line, int x) {
+    HWND list = GetDlgItem(dialog, id);
+    const LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+    const LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+    RECT client{};
+    GetClientRect(list, &client);
+    POINT point{x >= 0 ? x : client.right / 2,
+                static_cast<LONG>((line - top) * height + height / 2)};
+    MapWindowPoints(list, dialog, &point, 1);
+    return point;
 }
 
 bool PressKey(HWND window, WORD virtualKey) {

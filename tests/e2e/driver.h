@@ -9,6 +9,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -65,6 +66,20 @@ RECT ControlRectInDialogUnits(HWND dialog, int id, SIZE templateSize = kWizardPa
 
 // Moves the mouse to the middle of the control and clicks its left button.
 bool Click(HWND dialog, int id);
+// Clicks at a point of window's client area until condition() holds (a person who sees that
+// nothing happened clicks again); false when it never did.
+bool ClickUntil(HWND window, POINT clientPoint, const std::function<bool()>& condition);
+
+// The lines of a list box of another process: their text and item data.
+struct ListLine {
+    std::string text;
+    LRESULT data = 0;
+};
+std::vector<ListLine> ListLines(HWND dialog, int id);
+// The client-area point at the middle of a list box line, x pixels from its left edge (or the
+// middle when x is negative).
+POINT ListLinePoint(HWND dialog, int id, int line, int x = -1);
+
 // Brings the window to the front and presses and releases one key.
 bool PressKey(HWND window, WORD virtualKey);
 

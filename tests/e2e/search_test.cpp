@@ -6,78 +6,12 @@
 #include <iterator>
 
 #include "resources/resource.h"
-#include "tests/e2e/scenario.h"
+#include "tests/e2e/wizard_steps.h"
 
 namespace e2e {
 namespace {
 
-const char kLicenseIntro[] =
-    "Please read the following License Agreement and select 'I Agree' to continue "
-    "installation:";
-const char kNotice[] =
-    "The installer will now search local hard drives for known host applications, this may "
-    "take several minutes. Click 'Continue' to proceed.";
-const char kQuestion[] =
-    "no host applications were found in 'Program Files' directories, search hard drives?";
-const char kWelcomeStart[] = "Welcome to the Tarvelle Installer.";
-
-// A folder of the scenario's own below C:\Program Files, removed again afterwards.
-class ProgramFilesTree {
-public:
-    explicit ProgramFilesTree(const std::string& name) : name_(name) { Remove(); }
-    ~ProgramFilesTree() { Remove(); }
-    bool Make(const std::string& relativeDirs) const {
-        return RunUnixShell("cd \"" + UnixPathOnDriveC("Program Files") + "\" && mkdir -p " +
-                            name_ + "/" + relativeDirs);
-    }
-
-private:
-    void Remove() const {
-        RunUnixShell("rm -rf \"" + UnixPathOnDriveC("Program Files") + "/" + name_ + "\"");
-    }
-    std::string name_;
-};
-
-class SearchScenario : public InstallerScenario {
-protected:
-    // Continue on the welcome page; the licence page that follows.
-    HWND PassWelcome() {
-        HWND welcome = WaitForPageWithControl(*installer, IDC_PAGE_TEXT);
-        if (welcome == nullptr ||
-            ControlText(welcome, IDC_PAGE_TEXT).rfind(kWelcomeStart, 0) != 0 ||
-            !Click(welcome, IDOK)) {
-            return nullptr;
-        }
-        return WaitForPage(*installer, IDC_PAGE_TEXT, kLicenseIntro);
-    }
-
-    // From the start to Continue on the search notice, agreeing and keeping both choices.
-    bool StartSearch() {
-        HWND license = PassWelcome();
-        if (license == nullptr || !Click(license, IDC_AGREE) ||
-            !WaitUntil([&] { return ControlEnabled(license, IDOK); }) || !Click(license, IDOK)) {
-            return false;
-        }
-        HWND choice = WaitForPageWithControl(*installer, IDC_SEARCH_HOSTS);
-        if (choice == nullptr || !Click(choice, IDOK)) {
-            return false;
-        }
-        HWND notice = WaitForPage(*installer, IDC_PAGE_TEXT, kNotice);
-        return notice != nullptr && Click(notice, IDOK);
-    }
-
-    // Waits for the process to end; false if a message box of it showed up first.
-    bool EndsWithoutAQuestion() {
-        bool asked = false;
-        WaitUntil(
-            [&] {
-                asked = WaitForWindow(*installer, "#32770", "TarvelleSetup", 0ms) != nullptr;
-                return asked || !installer->Running();
-            },
-            60s);
-        return !asked && installer->WaitForExit(0ms);
-    }
-};
+using SearchScenario = WizardScenario;
 
 TEST_F(SearchScenario, LicencePageNeedsAgreementAndShowsPayload140) {
     Start();
@@ -129,15 +63,29 @@ TEST_F(SearchScenario, HostThreeLevelsBelowProgramFilesIsFoundWithoutAQuestion) 
     ASSERT_TRUE(tree.Make("'Adobe Photoshop CS'/Plug-Ins"));
     Start();
     ASSERT_TRUE(StartSearch());
-    EXPECT_TRUE(EndsWithoutAQuestion()) << "the Photoshop plug-in folder was not found";
+    HWND selection = nullptr;
+    bool asked = false;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            asked = WaitForWindow(*installer, "#32770", "TarvelleSetup", 0ms) != nullptr;
+            selection = WaitForPageWithControl(*installer, IDC_HOST_LIST, 0ms);
+            return asked || selection != nullptr;
+        },
+        60s));
+    ASSERT_FALSE(asked) << "the Photoshop plug-in folder was not found";
+    const std::vector<ListLine> lines = ListLines(selection, IDC_HOST_LIST);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].text, "Photoshop");
+    ASSERT_TRUE(Click(selection, IDCANCEL));
+    EXPECT_TRUE(installer->WaitForExit());
 }
 
 TEST_F(SearchScenario, DeepHostIsMissedThenTheDriveSearchCanBeCancelled) {
     ProgramFilesTree tree("tvl-e2e-deep");
     ASSERT_TRUE(tree.Make("a/b/Photoshop/Plug-Ins"));
     // Tens of thousands of directories on F:, so that the walk is still going when Cancel comes.
-    ASSERT_TRUE(RunUnixShell("rm -rf '" TVL_TEST_DRIVE_F "'/big && mkdir -p '" TVL_TEST_DRIVE_F
-                             "'/big/{0..29}/{0..29}/{0..39}"));
+    ASSERT_TRUE(RunUnixShell("cd '" TVL_TEST_DRIVE_F "' && rm -rf big && mkdir big && cd big && "
+                             "for a in {0..29}; do mkdir -p $a/{0..29}/{0..39} || exit 1; done"));
     Start();
     ASSERT_TRUE(StartSearch());
 

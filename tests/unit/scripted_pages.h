@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -75,6 +76,12 @@ public:
     std::vector<std::string> lines;
     long cancelAfterLines = -1;
     bool searchingPageClosed = false;
+    // The selection page: what the user does while it is open (Options included), and the
+    // check boxes he leaves (empty: as the page opened them).
+    std::function<void(HostList&)> whileSelecting;
+    std::vector<bool> ticks;
+    // The directory dialog: what the user confirms with OK.
+    std::string confirmedDirectory;
 
     bool ControlKeyHeld() override { return controlHeld; }
 
@@ -114,6 +121,34 @@ public:
         page->cancelAfterLines = cancelAfterLines;
         page->closed = &searchingPageClosed;
         return page;
+    }
+
+    int ShowHostSelectionPage(HostList& hosts, const std::string& prompt) override {
+        std::string captions;
+        for (const HostRecord& host : hosts) {
+            captions += host.listCaption.Bytes() + (host.install ? " [x]\n" : " [ ]\n");
+        }
+        shown.push_back({"selection", prompt + "\n" + captions, false, "", 0, false});
+        if (whileSelecting) {
+            whileSelecting(hosts);
+        }
+        const int answer = NextAnswer();
+        if (answer == kPageOk && !ticks.empty()) {
+            for (std::size_t i = 0; i < hosts.size() && i < ticks.size(); ++i) {
+                hosts[i].install = ticks[i];
+            }
+        }
+        return answer;
+    }
+
+    int ShowPluginDirDialog(HostRecord& host) override {
+        shown.push_back({"directory", host.displayName.Bytes() + "|" + host.pluginDirectory.Bytes(),
+                         false, "", 0, false});
+        const int answer = NextAnswer();
+        if (answer == kPageOk) {
+            host.pluginDirectory = Text(confirmedDirectory);
+        }
+        return answer;
     }
 
     std::vector<std::string> Kinds() const {

@@ -1,0 +1,150 @@
+// pages/check_list_box.cpp
+#include "pages/check_list_box.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x7476;  // one subclass of ours per control
+constexpr int kBoxMargin = 2;
+
+}  // namespace
+
+CheckListBox::~CheckListBox() {
+    Detach();
+}
+
+void CheckListBox::Attach(HWND listBox) {
+    Detach();
+    listBox_ = listBox;
+    SetWindowSubclass(listBox_, &CheckListBox::Subclass, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
+}
+
+void CheckListBox::Detach() {
+    if (listBox_ != nullptr) {
+        RemoveWindowSubclass(listBox_, &CheckListBox::Subclass, kSubclassId);
+        listBox_ = nullptr;
+    }
+}
+
+int CheckListBox::AddLine(const char* caption, std::size_t record, bool checked) {
+    const int line = static_cast<int>(
+        SendMessageA(listBox_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption)));
+    if (line >= 0) {
+        SendMessageA(listBox_, LB_SETITEMDATA, static_cast<WPARAM>(line),
+                     static_cast<LPARAM>((record << 1) | (checked ? 1 : 0)));
+    }
+    return line;
+}
+
+int CheckListBox::LineCount() const {
+    return static_cast<int>(SendMessageA(listBox_, LB_GETCOUNT, 0, 0));
+}
+
+bool CheckListBox::IsChecked(int line) const {
+    return (SendMessageA(listBox_, LB_GETITEMDATA, static_cast<WPARAM>(line), 0) & 1) != 0;
+}
+
+void CheckListBox::SetChecked(int line, bool checked) {
+    const LRESULT data = SendMessageA(listBox_, LB_GETITEMDATA, static_cast<WPARAM>(line), 0);
+    SendMessageA(listBox_, LB_SETITEMDATA, static_cast<WPARAM>(line),
+                 (data & ~LRESULT{1}) | (checked ? 1 : 0));
+    RECT box{};
+    if (SendMessageA(listBox_, LB_GETITEMRECT, static_cast<WPARAM>(line),
+                     reinterpret_cast<LPARAM>(&box)) != LB_ERR) {
+        InvalidateRect(listBox_, &box, FALSE);
+    }
+}
+
+std::size_t CheckListBox::RecordOf(int line) const {
+    return static_cast<std::size_t>(
+               SendMessageA(listBox_, LB_GETITEMDATA, static_cast<WPARAM>(line), 0)) >>
+           1;
+}
+
+int CheckListBox::Selection() const {
+    return static_cast<int>(SendMessageA(listBox_, LB_GETCURSEL, 0, 0));
+}
+
+int CheckListBox::BoxSize() const {
+    return GetSystemMetrics(SM_CYMENUCHECK);
+}
+
+void CheckListBox::Toggle(int line) {
+    if (line >= 0 && line < LineCount()) {
+        SetChecked(line, !IsChecked(line));
+    }
+}
+
+void CheckListBox::FitLineHeight() const {
+    HDC dc = GetDC(listBox_);
+    HGDIOBJ previous = SelectObject(
+        dc, reinterpret_cast<HGDIOBJ>(SendMessageA(GetParent(listBox_), WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(listBox_, dc);
+    const int textHeight = metrics.tmHeight + 2;
+    const int boxHeight = BoxSize() + 2;
+    SendMessageA(listBox_, LB_SETITEMHEIGHT, 0, textHeight > boxHeight ? textHeight : boxHeight);
+}
+
+void CheckListBox::Draw(const DRAWITEMSTRUCT& item) const {
+    if (item.itemID == static_cast<UINT>(-1)) {
+        return;
+    }
+    const int line = static_cast<int>(item.itemID);
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    HDC dc = item.hDC;
+    RECT whole = item.rcItem;
+
+    const int box = BoxSize();
+    RECT boxRect{whole.left + kBoxMargin, whole.top + (whole.bottom - whole.top - box) / 2,
+                 whole.left + kBoxMargin + box, 0};
+    boxRect.bottom = boxRect.top + box;
+    FillRect(dc, &whole, GetSysColorBrush(COLOR_WINDOW));
+    DrawFrameControl(dc, &boxRect, DFC_BUTTON,
+                     DFCS_BUTTONCHECK | (IsChecked(line) ? DFCS_CHECKED : 0));
+
+    RECT text = whole;
+    text.left = boxRect.right + kBoxMargin * 2;
+    FillRect(dc, &text, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    char caption[512] = {};
+    const LRESULT length = SendMessageA(listBox_, LB_GETTEXTLEN, item.itemID, 0);
+    if (length >= 0 && length < static_cast<LRESULT>(sizeof caption)) {
+        SendMessageA(listBox_, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(caption));
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    text.left += 1;
+    DrawTextA(dc, caption, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        DrawFocusRect(dc, &text);
+    }
+}
+
+LRESULT CALLBACK CheckListBox::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR self) {
+    auto* list = reinterpret_cast<CheckListBox*>(self);
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        const LRESULT hit = SendMessageA(window, LB_ITEMFROMPOINT, 0, lParam);
+        const int line = LOWORD(hit);
+        const int x = static_cast<short>(LOWORD(lParam));
+        if (HIWORD(hit) == 0 && x < kBoxMargin * 2 + list->BoxSize()) {
+            // The box itself: select the line as a click would, and toggle it.
+            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            list->Toggle(line);
+            return result;
+        }
+    } else if (message == WM_KEYDOWN && wParam == VK_SPACE) {
+        list->Toggle(list->Selection());
+        return 0;
+    } else if (message == WM_CHAR && wParam == ' ') {
+        return 0;
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &CheckListBox::Subclass, kSubclassId);
+        list->listBox_ = nullptr;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}

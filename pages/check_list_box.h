@@ -1,0 +1,46 @@
+// pages/check_list_box.h
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+// An owner-drawn list box with a check box on each line, as the host selection page needs it:
+// a click on a line's box or the space bar on the selected line toggles it, like
+// BS_AUTOCHECKBOX. Each line's item data holds the number of the record it shows, shifted left
+// by one, with its check state in bit 0, so that another process (the end-to-end driver) can
+// read both with LB_GETITEMDATA.
+class CheckListBox {
+public:
+    CheckListBox() = default;
+    CheckListBox(const CheckListBox&) = delete;
+    CheckListBox& operator=(const CheckListBox&) = delete;
+    ~CheckListBox();
+
+    // Takes over the list box control (subclassing it) until Detach or destruction.
+    void Attach(HWND listBox);
+    void Detach();
+
+    // Appends a line for record number `record`; its position.
+    int AddLine(const char* caption, std::size_t record, bool checked);
+    int LineCount() const;
+    bool IsChecked(int line) const;
+    void SetChecked(int line, bool checked);
+    std::size_t RecordOf(int line) const;
+    // The selected line, or -1.
+    int Selection() const;
+
+    // Lines tall enough for the box and the dialog's font. (WM_MEASUREITEM of a fixed-height
+    // owner-drawn list comes before the dialog's WM_INITDIALOG, too early for the page.)
+    void FitLineHeight() const;
+    // The page forwards WM_DRAWITEM for the control here.
+    void Draw(const DRAWITEMSTRUCT& item) const;
+
+private:
+    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
+    int BoxSize() const;
+    void Toggle(int line);
+
+    HWND listBox_ = nullptr;
+};

@@ -1,0 +1,148 @@
+// pages/plugin_dir_dialog.cpp
+#include "pages/plugin_dir_dialog.h"
+
+#include <shlobj.h>
+
+#include "pages/message_box.h"
+#include "resources/resource.h"
+
+const char kFullPathRequiredText[] =
+    "Please enter the full path of a folder, for example C:\\Program Files\\Editor\\Plug-Ins\\";
+
+namespace {
+
+constexpr int kPathBufferSize = 260;
+
+// Item lists that the shell allocated are given back to the shell's allocator.
+class ShellAllocator {
+public:
+    ShellAllocator() {
+        if (FAILED(SHGetMalloc(&malloc_))) {
+            malloc_ = nullptr;
+        }
+    }
+    ShellAllocator(const ShellAllocator&) = delete;
+    ShellAllocator& operator=(const ShellAllocator&) = delete;
+    ~ShellAllocator() {
+        if (malloc_ != nullptr) {
+            malloc_->Release();
+        }
+    }
+    void Free(void* block) const {
+        if (malloc_ != nullptr && block != nullptr) {
+            malloc_->Free(block);
+        }
+    }
+
+private:
+    IMalloc* malloc_ = nullptr;
+};
+
+class ItemList {
+public:
+    ItemList(const ShellAllocator& allocator, LPITEMIDLIST list)
+        : allocator_(allocator), list_(list) {}
+    ItemList(const ItemList&) = delete;
+    ItemList& operator=(const ItemList&) = delete;
+    ~ItemList() { allocator_.Free(list_); }
+    LPITEMIDLIST Get() const { return list_; }
+
+private:
+    const ShellAllocator& allocator_;
+    LPITEMIDLIST list_;
+};
+
+std::string DialogItemText(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    const int length = GetWindowTextLengthA(control);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(control, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+}  // namespace
+
+bool IsFullDirectoryPath(const std::string& text) {
+    const bool driveLetter =
+        text.size() >= 3 &&
+        ((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= 'a' && text[0] <= 'z')) &&
+        text[1] == ':' && text[2] == '\\';
+    if (driveLetter) {
+        return true;
+    }
+    if (text.size() < 5 || text[0] != '\\' || text[1] != '\\') {
+        return false;
+    }
+    // "\\server\share\": a server name, a share name, each followed by a separator.
+    const std::size_t serverEnd = text.find('\\', 2);
+    if (serverEnd == std::string::npos || serverEnd == 2) {
+        return false;
+    }
+    const std::size_t shareEnd = text.find('\\', serverEnd + 1);
+    return shareEnd != std::string::npos && shareEnd > serverEnd + 1;
+}
+
+PluginDirDialog::PluginDirDialog(HostRecord& host)
+    : Dialog(IDD_PLUGIN_DIR_DIALOG),
+      host_(host),
+      applicationName_(host.displayName.Bytes()),
+      directoryText_(host.pluginDirectory.Bytes()) {}
+
+BOOL PluginDirDialog::OnInitDialog() {
+    ShowFields();
+    return TRUE;
+}
+
+void PluginDirDialog::ShowFields() {
+    SetItemText(IDC_APPLICATION_NAME, applicationName_.c_str());
+    SetItemText(IDC_PLUGIN_DIRECTORY, directoryText_.c_str());
+}
+
+void PluginDirDialog::OnOK() {
+    const std::string typed = DialogItemText(Window(), IDC_PLUGIN_DIRECTORY);
+    // Anything but a full path would put the plug-in wherever the current directory happens
+    // to be.
+    if (!IsFullDirectoryPath(typed)) {
+        InstallerMessageBox(kFullPathRequiredText, MB_OK);
+        return;
+    }
+    directoryText_ = typed;
+    End(IDOK);
+    host_.pluginDirectory = Text(directoryText_);
+}
+
+bool PluginDirDialog::OnCommand(int id, int notification, HWND) {
+    if (id == IDC_CHANGE_DIRECTORY && notification == BN_CLICKED) {
+        BrowseForDirectory();
+        return true;
+    }
+    return false;
+}
+
+void PluginDirDialog::BrowseForDirectory() {
+    ShellAllocator allocator;
+    LPITEMIDLIST drives = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(Window(), CSIDL_DRIVES, &drives))) {
+        drives = nullptr;
+    }
+    const ItemList root(allocator, drives);
+
+    char displayName[kPathBufferSize] = {};
+    BROWSEINFOA browse{};
+    browse.hwndOwner = Window();
+    browse.pidlRoot = root.Get();
+    browse.pszDisplayName = displayName;
+    browse.lpszTitle = "Select Plugin Installation Directory";
+    browse.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
+    const ItemList chosen(allocator, SHBrowseForFolderA(&browse));
+    if (chosen.Get() != nullptr) {
+        // The path is written into a buffer of exactly the size the call may fill.
+        char path[kPathBufferSize] = {};
+        if (SHGetPathFromIDListA(chosen.Get(), path)) {
+            path[kPathBufferSize - 1] = '\0';
+            directoryText_ = path;
+        }
+    }
+    ShowFields();
+}

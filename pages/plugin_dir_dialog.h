@@ -1,0 +1,32 @@
+// pages/plugin_dir_dialog.h
+#pragma once
+
+#include <string>
+
+#include "discovery/host_record.h"
+#include "pages/dialog.h"
+
+// Template 175: a host's plug-in directory, typed or picked in the shell's folder browser.
+// OK stores the text in the record as confirmed; Cancel leaves the record alone.
+class PluginDirDialog : public Dialog {
+public:
+    explicit PluginDirDialog(HostRecord& host);
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    bool OnCommand(int id, int notification, HWND control) override;
+
+private:
+    void BrowseForDirectory();
+    void ShowFields();
+
+    HostRecord& host_;
+    std::string applicationName_;
+    std::string directoryText_;
+};
+
+// Whether text names a folder by its full path: a drive letter with ":\" or "\\server\share\".
+bool IsFullDirectoryPath(const std::string& text);
+
+extern const char kFullPathRequiredText[];

@@ -1,0 +1,157 @@
+// tests/e2e/host_selection_test.cpp
+// Choosing the hosts on the real pages: the check list, Options and the directory dialog, and
+// the no-host page.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "tests/e2e/wizard_steps.h"
+
+namespace e2e {
+namespace {
+
+const char kUserSelected[] = "user selected plugin file location";
+
+bool Ticked(const ListLine& line) {
+    return (line.data & 1) != 0;
+}
+
+class HostSelectionScenario : public WizardScenario {
+protected:
+    HWND OpenSelectionPage() {
+        return StartSearch() ? WaitForPageWithControl(*installer, IDC_HOST_LIST, 30s) : nullptr;
+    }
+    // Selects a line by clicking its caption.
+    bool SelectLine(HWND page, int line) {
+        HWND list = GetDlgItem(page, IDC_HOST_LIST);
+        return ClickUntil(page, ListLinePoint(page, IDC_HOST_LIST, line),
+                          [&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == line; });
+    }
+    HWND OpenOptions(HWND page) {
+        return Click(page, IDC_HOST_OPTIONS)
+                   ? WaitForWindow(*installer, "#32770", "Select Plugin Directory")
+                   : nullptr;
+    }
+};
+
+TEST_F(HostSelectionScenario, FoundHostsAreTickedAndEachLineEditsItsOwnDirectory) {
+    ProgramFilesTree tree("tvl-e2e-select");
+    ASSERT_TRUE(tree.Make("'Photoshop 6'/Plug-Ins"));
+    ASSERT_TRUE(tree.Make("'Photoshop 7'/Plug-Ins"));
+    ASSERT_TRUE(tree.Make("Jasc/'Paint Shop Pro 9'/Plugins"));
+    Start();
+    HWND page = OpenSelectionPage();
+    ASSERT_NE(page, nullptr) << "the host selection page did not appear";
+    EXPECT_EQ(ControlText(page, IDC_PAGE_TEXT),
+              "Select the host image editing packages to install Tarvelle Pigmora Demo for:");
+    EXPECT_NE(GetWindowLongA(page, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+
+    const std::vector<ListLine> lines = ListLines(page, IDC_HOST_LIST);
+    ASSERT_EQ(lines.size(), 4u);
+    std::multiset<std::string> found;
+    for (std::size_t i = 0; i < 3; ++i) {
+        found.insert(lines[i].text);
+        EXPECT_TRUE(Ticked(lines[i])) << lines[i].text;
+    }
+    EXPECT_EQ(found, (std::multiset<std::string>{"Paint Shop Pro", "Photoshop", "Photoshop"}));
+    EXPECT_EQ(lines[3].text, kUserSelected);
+    EXPECT_FALSE(Ticked(lines[3]));
+    EXPECT_FALSE(ControlEnabled(page, IDC_HOST_OPTIONS)) << "no line is selected yet";
+
+    // Options on each Photoshop line shows its own directory.
+    std::set<std::string> directories;
+    for (int line = 0; line < 3; ++line) {
+        if (lines[static_cast<std::size_t>(line)].text != "Photoshop") {
+            continue;
+        }
+        ASSERT_TRUE(SelectLine(page, line));
+        ASSERT_TRUE(WaitUntil([&] { return ControlEnabled(page, IDC_HOST_OPTIONS); }));
+        HWND dialog = OpenOptions(page);
+        ASSERT_NE(dialog, nullptr) << "Options did not open the directory dialog";
+        EXPECT_EQ(ControlText(dialog, IDC_APPLICATION_NAME), "Photoshop");
+        directories.insert(ControlText(dialog, IDC_PLUGIN_DIRECTORY));
+        ASSERT_TRUE(Click(dialog, IDCANCEL));
+        ASSERT_TRUE(WaitUntilGone(dialog));
+    }
+    EXPECT_EQ(directories.size(), 2u);
+    for (const std::string& directory : directories) {
+        EXPECT_NE(directory.find("\\plug-ins\\tvl\\"), std::string::npos) << directory;
+    }
+
+    // A click on a line's box toggles it.
+    HWND list = GetDlgItem(page, IDC_HOST_LIST);
+    ASSERT_TRUE(ClickUntil(page, ListLinePoint(page, IDC_HOST_LIST, 3, 6), [&] {
+        return (SendMessageA(list, LB_GETITEMDATA, 3, 0) & 1) != 0;
+    })) << "the box of the user selected line did not tick";
+    ASSERT_TRUE(ClickUntil(page, ListLinePoint(page, IDC_HOST_LIST, 0, 6),
+                           [&] { return (SendMessageA(list, LB_GETITEMDATA, 0, 0) & 1) == 0; }));
+    ASSERT_TRUE(Click(page, IDOK));
+    EXPECT_TRUE(installer->WaitForExit(30s)) << "Continue did not lead on to the install step";
+}
+
+TEST_F(HostSelectionScenario, DirectoryDialogRefusesAPartialPathAndTheBrowserCanBeCancelled) {
+    ProgramFilesTree tree("tvl-e2e-dialog");
+    ASSERT_TRUE(tree.Make("Corel/Plugins"));
+    Start();
+    HWND page = OpenSelectionPage();
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(SelectLine(page, 0));
+    HWND dialog = OpenOptions(page);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ControlText(dialog, IDC_APPLICATION_NAME), "Corel Products");
+    const std::string stored = ControlText(dialog, IDC_PLUGIN_DIRECTORY);
+
+    HWND edit = GetDlgItem(dialog, IDC_PLUGIN_DIRECTORY);
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("plugins"));
+    ASSERT_TRUE(Click(dialog, IDOK));
+    const MessageBoxWindow refusal = WaitForMessageBox(*installer, "TarvelleSetup");
+    ASSERT_NE(refusal.window, nullptr) << "a partial path was accepted";
+    EXPECT_EQ(refusal.text,
+              "Please enter the full path of a folder, for example C:\\Program "
+              "Files\\Editor\\Plug-Ins\\");
+    ASSERT_TRUE(Click(refusal.window, IDOK));
+    ASSERT_TRUE(WaitUntilGone(refusal.window));
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open";
+    EXPECT_EQ(ControlText(dialog, IDC_PLUGIN_DIRECTORY), "plugins");
+
+    // The browser, cancelled, refills the edit box from the stored directory.
+    ASSERT_TRUE(Click(dialog, IDC_CHANGE_DIRECTORY));
+    HWND browser = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        browser = WaitForWindow(*installer, "#32770", nullptr, 0ms);
+        return browser != nullptr && browser != dialog && browser != page;
+    })) << "the folder browser did not open";
+    ASSERT_TRUE(PressKey(browser, VK_ESCAPE));
+    ASSERT_TRUE(WaitUntilGone(browser));
+    EXPECT_EQ(ControlText(dialog, IDC_PLUGIN_DIRECTORY), stored);
+
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("E:\\Typed\\Plug-Ins"));
+    ASSERT_TRUE(Click(dialog, IDOK));
+    ASSERT_TRUE(WaitUntilGone(dialog));
+    ASSERT_TRUE(Click(page, IDCANCEL));
+    EXPECT_TRUE(installer->WaitForExit());
+}
+
+TEST_F(HostSelectionScenario, NoHostPageOffersSkip) {
+    RunUnixShell("rm -rf '" TVL_TEST_DRIVE_F "'/*");
+    Start();
+    ASSERT_TRUE(StartSearch());
+    const MessageBoxWindow question = WaitForMessageBox(*installer, "TarvelleSetup", 60s);
+    ASSERT_NE(question.window, nullptr);
+    ASSERT_TRUE(Click(question.window, IDYES));
+    HWND page = WaitForPage(*installer, IDC_PAGE_TEXT,
+                            "The installer has failed to find a host application that supports "
+                            "Tarvelle Pigmora Demo.\n\nIf you would like to continue with the "
+                            "installation, click 'Continue' to manually select a directory to "
+                            "install the files to.\n\nTo find more info on standard plugin "
+                            "directories for your host application, please consult the host "
+                            "application's product documentation.",
+                            120s);
+    ASSERT_NE(page, nullptr) << "the no-host page did not appear";
+    EXPECT_EQ(ControlText(page, IDCANCEL), "Skip");
+    ASSERT_TRUE(Click(page, IDCANCEL));
+    EXPECT_TRUE(installer->WaitForExit());
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,80 @@
+// tests/e2e/wizard_steps.h
+// The steps a person takes through the opening pages, shared by the scenarios.
+#pragma once
+
+#include <string>
+
+#include "resources/resource.h"
+#include "tests/e2e/scenario.h"
+
+namespace e2e {
+
+inline const char kLicenseIntro[] =
+    "Please read the following License Agreement and select 'I Agree' to continue "
+    "installation:";
+inline const char kNotice[] =
+    "The installer will now search local hard drives for known host applications, this may "
+    "take several minutes. Click 'Continue' to proceed.";
+inline const char kQuestion[] =
+    "no host applications were found in 'Program Files' directories, search hard drives?";
+inline const char kWelcomeStart[] = "Welcome to the Tarvelle Installer.";
+
+// A folder of the scenario's own below C:\Program Files, removed again afterwards.
+class ProgramFilesTree {
+public:
+    explicit ProgramFilesTree(const std::string& name) : name_(name) { Remove(); }
+    ~ProgramFilesTree() { Remove(); }
+    bool Make(const std::string& relativeDirs) const {
+        return RunUnixShell("cd \"" + UnixPathOnDriveC("Program Files") + "\" && mkdir -p " +
+                            name_ + "/" + relativeDirs);
+    }
+
+private:
+    void Remove() const {
+        RunUnixShell("rm -rf \"" + UnixPathOnDriveC("Program Files") + "/" + name_ + "\"");
+    }
+    std::string name_;
+};
+
+class WizardScenario : public InstallerScenario {
+protected:
+    // Continue on the welcome page; the licence page that follows.
+    HWND PassWelcome() {
+        HWND welcome = WaitForPageWithControl(*installer, IDC_PAGE_TEXT);
+        if (welcome == nullptr ||
+            ControlText(welcome, IDC_PAGE_TEXT).rfind(kWelcomeStart, 0) != 0 ||
+            !Click(welcome, IDOK)) {
+            return nullptr;
+        }
+        return WaitForPage(*installer, IDC_PAGE_TEXT, kLicenseIntro);
+    }
+
+    // From the start to Continue on the search notice, agreeing and keeping both choices.
+    bool StartSearch() {
+        HWND license = PassWelcome();
+        if (license == nullptr || !Click(license, IDC_AGREE) ||
+            !WaitUntil([&] { return ControlEnabled(license, IDOK); }) || !Click(license, IDOK)) {
+            return false;
+        }
+        HWND choice = WaitForPageWithControl(*installer, IDC_SEARCH_HOSTS);
+        if (choice == nullptr || !Click(choice, IDOK)) {
+            return false;
+        }
+        HWND notice = WaitForPage(*installer, IDC_PAGE_TEXT, kNotice);
+        return notice != nullptr && Click(notice, IDOK);
+    }
+
+    // Waits for the process to end; false if a message box of it showed up first.
+    bool EndsWithoutAQuestion() {
+        bool asked = false;
+        WaitUntil(
+            [&] {
+                asked = WaitForWindow(*installer, "#32770", "TarvelleSetup", 0ms) != nullptr;
+                return asked || !installer->Running();
+            },
+            60s);
+        return !asked && installer->WaitForExit(0ms);
+    }
+};
+
+}  // namespace e2e
