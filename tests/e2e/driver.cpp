@@ -210,55 +210,11 @@ RECT ControlRectInDialogUnits(HWND dialog, int id, SIZE templateSize) {
                 units(bottomRight.y - topLeft.y, client.bottom, templateSize.cy)};
 }
 
-bool Click(HWND dialog, int id) {
-    if (!ControlVisible(dialog, id) || !ControlEnabled(dialog, id)) {
-        return false;
-    }
-    HWND control = GetDlgItem(dialog, id);
-    const POINT centre = ControlCentre(dialog, id);
-    SetForegroundWindow(dialog);
-    // Absolute coordinates run from 0 to 65535 across the primary screen.
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = static_cast<LONG>((centre.x * 65535LL + width / 2) / (width - 1));
-    move.mi.dy = static_cast<LONG>((centre.y * 65535LL + height / 2) / (height - 1));
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    INPUT down{};
-    down.type = INPUT_MOUSE;
-    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    INPUT up{};
-    up.type = INPUT_MOUSE;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-
-    const bool isButton = ClassName(control) == "Button";
-    // A person sees the button go down before letting go; a press that the window did not take
-    // (Wine sometimes drops the first one after the pointer jumped) is made again.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        SendInput(1, &move, sizeof(INPUT));
-        PollUntil(
-            [&] {
-                POINT at{};
-                return GetCursorPos(&at) && at.x == centre.x && at.y == centre.y;
-            },
-            1s);
-        SendInput(1, &down, sizeof(INPUT));
-        const bool pressed =
-            !isButton ||
-            PollUntil([&] { return (SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; },
-                      1s);
-        SendInput(1, &up, sizeof(INPUT));
-        if (pressed) {
-            return true;
-        }
-    }
-    return false;
-}
-
 namespace {
 
-INPUT AbsoluteMove(POINT screen) {
+// Moves the pointer to a screen point and waits until it is there.
+void MovePointer(POINT screen) {
+    // Absolute coordinates run from 0 to 65535 across the primary screen.
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     INPUT move{};
@@ -266,30 +222,56 @@ INPUT AbsoluteMove(POINT screen) {
     move.mi.dx = static_cast<LONG>((screen.x * 65535LL + width / 2) / (width - 1));
     move.mi.dy = static_cast<LONG>((screen.y * 65535LL + height / 2) / (height - 1));
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    return move;
+    SendInput(1, &move, sizeof(INPUT));
+    PollUntil(
+        [&] {
+            POINT at{};
+            return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
+        },
+        1s);
+}
+
+void LeftButton(DWORD flag) {
+    INPUT press{};
+    press.type = INPUT_MOUSE;
+    press.mi.dwFlags = flag;
+    SendInput(1, &press, sizeof(INPUT));
 }
 
 }  // namespace
+
+bool Click(HWND dialog, int id) {
+    if (!ControlVisible(dialog, id) || !ControlEnabled(dialog, id)) {
+        return false;
+    }
+    HWND control = GetDlgItem(dialog, id);
+    const bool isButton = ClassName(control) == "Button";
+    SetForegroundWindow(dialog);
+    // A person sees the button go down before letting go; a press that the window did not take
+    // (Wine sometimes drops the first one after the pointer jumped) is made again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        MovePointer(ControlCentre(dialog, id));
+        LeftButton(MOUSEEVENTF_LEFTDOWN);
+        const bool pressed =
+            !isButton ||
+            PollUntil([&] { return (SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; },
+                      1s);
+        LeftButton(MOUSEEVENTF_LEFTUP);
+        if (pressed) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool ClickUntil(HWND window, POINT clientPoint, const std::function<bool()>& condition) {
     POINT screen = clientPoint;
     ClientToScreen(window, &screen);
     SetForegroundWindow(GetAncestor(window, GA_ROOT));
     for (int attempt = 0; attempt < 3; ++attempt) {
-        INPUT move = AbsoluteMove(screen);
-        SendInput(1, &move, sizeof(INPUT));
-        PollUntil(
-            [&] {
-                POINT at{};
-                return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
-            },
-            1s);
-        INPUT press[2] = {};
-        press[0].type = INPUT_MOUSE;
-        press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        press[1].type = INPUT_MOUSE;
-        press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, press, sizeof(INPUT));
+        MovePointer(screen);
+        LeftButton(MOUSEEVENTF_LEFTDOWN);
+        LeftButton(MOUSEEVENTF_LEFTUP);
         if (PollUntil(condition, 1s)) {
             return true;
         }
