@@ -113,6 +113,8 @@ void InstallerSession::Run() {
             SelectHosts();
         } else if (runState == RunState::NoHostsFound) {
             HandleNoHostFound();
+        } else if (runState == RunState::ReadyToInstall) {
+            Install();
         } else {
             break;
         }

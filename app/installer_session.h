@@ -31,6 +31,17 @@ public:
     void SelectHosts();
     // The "other" host and, if the user wants, a directory of his choice for it.
     void HandleNoHostFound();
+    // The summary, the confirmation, then every chosen component in a fixed order.
+    void Install();
+    Text SummaryLines() const;
+
+    // Inflates a payload into target; a failure is reported to the user and in errors.
+    bool ExtractPayload(const Text& target, int payloadId);
+    bool InstallPlugin(const Text& directory, const Text& locationKey, const Text& extension);
+    bool InstallPresets();
+    bool RecordFileLocation(const Text& path, const Text& component, const Text& locationKey);
+    // The shell, the uninstaller, the shortcuts and the uninstall entry.
+    bool InstallShellApplication();
     // The thank-you page for Succeeded, the error page for ComponentsFailed, nothing otherwise.
     void ShowClosingPage();
 

@@ -15,3 +15,16 @@ constexpr std::uint32_t kAttributeNormal = 0x80;
 bool ReadFileAttributes(const Text& path, std::uint32_t& attributes);
 bool WriteFileAttributes(const Text& path, std::uint32_t attributes);
 bool RemoveFile(const Text& path);
+bool CreateOneDirectory(const Text& path);
+
+// True when the path's attributes can be read and name a directory.
+bool IsDirectory(const Text& path);
+// Creates the directory and every missing parent, parents first; true when it exists at the end.
+// Directories made before a failure stay.
+bool MakeDirectories(const Text& path);
+
+// Creates an empty file with a name no other file in directory has; its path, or empty.
+Text CreateUniqueFileIn(const Text& directory);
+// Puts source in target's place (replacing it) and makes sure it is on the disk before
+// answering; false leaves both as they were.
+bool ReplaceWithFile(const Text& source, const Text& target);

@@ -55,3 +55,20 @@ bool WriteFileAttributes(const Text& path, std::uint32_t attributes) {
 bool RemoveFile(const Text& path) {
     return DeleteFileA(path.CStr()) != FALSE;
 }
+
+bool CreateOneDirectory(const Text& path) {
+    return CreateDirectoryA(path.CStr(), nullptr) != FALSE;
+}
+
+Text CreateUniqueFileIn(const Text& directory) {
+    char path[MAX_PATH] = {};
+    if (GetTempFileNameA(directory.CStr(), "tvl", 0, path) == 0) {
+        return Text();
+    }
+    return Text(path);
+}
+
+bool ReplaceWithFile(const Text& source, const Text& target) {
+    return MoveFileExA(source.CStr(), target.CStr(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}

@@ -6,6 +6,7 @@ TVL_PACKAGES=(
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev  # the Windows build
     wine wine64                               # runs the Windows tests and the installer
     xvfb x11-utils imagemagick                # a display for the pages, screenshots of them
+    python3                                   # makes the payload streams at build time
 )
 
 # Installs whatever of TVL_PACKAGES is missing when run as root; otherwise names it and fails.

@@ -86,7 +86,31 @@ TEST_F(HostSelectionScenario, FoundHostsAreTickedAndEachLineEditsItsOwnDirectory
     ASSERT_TRUE(ClickUntil(page, ListLinePoint(page, IDC_HOST_LIST, 0, 6),
                            [&] { return (SendMessageA(list, LB_GETITEMDATA, 0, 0) & 1) == 0; }));
     ASSERT_TRUE(Click(page, IDOK));
-    EXPECT_TRUE(installer->WaitForExit(30s)) << "Continue did not lead on to the install step";
+    HWND summary = WaitForPageWithText(kSummaryStart);
+    ASSERT_NE(summary, nullptr) << "Continue did not lead on to the summary";
+    const std::string text = ControlText(summary, IDC_PAGE_TEXT);
+    EXPECT_NE(text.find(".    plugin for user selected plugin location\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(CountOf(text, ".    plugin for "), 3u) << "one found host was unticked: " << text;
+    ASSERT_TRUE(Click(summary, IDCANCEL));
+    EXPECT_TRUE(installer->WaitForExit());
+}
+
+TEST_F(HostSelectionScenario, NothingTickedReachesASummaryWithoutHosts) {
+    ProgramFilesTree tree("tvl-e2e-none");
+    ASSERT_TRUE(tree.Make("Corel/Plugins"));
+    Start();
+    HWND page = OpenSelectionPage();
+    ASSERT_NE(page, nullptr);
+    HWND list = GetDlgItem(page, IDC_HOST_LIST);
+    ASSERT_TRUE(ClickUntil(page, ListLinePoint(page, IDC_HOST_LIST, 0, 6),
+                           [&] { return (SendMessageA(list, LB_GETITEMDATA, 0, 0) & 1) == 0; }));
+    ASSERT_TRUE(Click(page, IDOK));
+    HWND summary = WaitForPageWithText(kSummaryStart);
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(CountOf(ControlText(summary, IDC_PAGE_TEXT), "plugin for"), 0u);
+    ASSERT_TRUE(Click(summary, IDCANCEL));
+    EXPECT_TRUE(installer->WaitForExit());
 }
 
 TEST_F(HostSelectionScenario, DirectoryDialogRefusesAPartialPathAndTheBrowserCanBeCancelled) {
@@ -128,7 +152,19 @@ TEST_F(HostSelectionScenario, DirectoryDialogRefusesAPartialPathAndTheBrowserCan
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("E:\\Typed\\Plug-Ins"));
     ASSERT_TRUE(Click(dialog, IDOK));
     ASSERT_TRUE(WaitUntilGone(dialog));
-    ASSERT_TRUE(Click(page, IDCANCEL));
+    ASSERT_TRUE(SelectLine(page, 0));
+    dialog = OpenOptions(page);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ControlText(dialog, IDC_PLUGIN_DIRECTORY), "E:\\Typed\\Plug-Ins")
+        << "the confirmed directory is stored in the record";
+    ASSERT_TRUE(Click(dialog, IDCANCEL));
+    ASSERT_TRUE(WaitUntilGone(dialog));
+    ASSERT_TRUE(Click(page, IDOK));
+    HWND summary = WaitForPageWithText(kSummaryStart);
+    ASSERT_NE(summary, nullptr) << "the typed directory did not reach the summary";
+    EXPECT_NE(ControlText(summary, IDC_PAGE_TEXT).find(".    plugin for Corel Products\n"),
+              std::string::npos);
+    ASSERT_TRUE(Click(summary, IDCANCEL));
     EXPECT_TRUE(installer->WaitForExit());
 }
 
@@ -150,6 +186,11 @@ TEST_F(HostSelectionScenario, NoHostPageOffersSkip) {
     ASSERT_NE(page, nullptr) << "the no-host page did not appear";
     EXPECT_EQ(ControlText(page, IDCANCEL), "Skip");
     ASSERT_TRUE(Click(page, IDCANCEL));
+    HWND summary = WaitForPageWithText(kSummaryStart);
+    ASSERT_NE(summary, nullptr);
+    EXPECT_NE(ControlText(summary, IDC_PAGE_TEXT).find(".    plugin for Unknown Host Application"),
+              std::string::npos);
+    ASSERT_TRUE(Click(summary, IDCANCEL));
     EXPECT_TRUE(installer->WaitForExit());
 }
 

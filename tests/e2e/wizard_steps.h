@@ -18,6 +18,18 @@ inline const char kNotice[] =
 inline const char kQuestion[] =
     "no host applications were found in 'Program Files' directories, search hard drives?";
 inline const char kWelcomeStart[] = "Welcome to the Tarvelle Installer.";
+inline const char kSummaryStart[] =
+    "The installer has all the info it needs to install Tarvelle Pigmora Demo for the "
+    "following:\n\n";
+
+inline std::size_t CountOf(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos;
+         at = text.find(part, at + part.size())) {
+        ++count;
+    }
+    return count;
+}
 
 // A folder of the scenario's own below C:\Program Files, removed again afterwards.
 class ProgramFilesTree {
@@ -62,6 +74,19 @@ protected:
         }
         HWND notice = WaitForPage(*installer, IDC_PAGE_TEXT, kNotice);
         return notice != nullptr && Click(notice, IDOK);
+    }
+
+    // A message page whose text begins with start.
+    HWND WaitForPageWithText(const std::string& start, std::chrono::milliseconds timeout = 30s) {
+        HWND page = nullptr;
+        WaitUntil(
+            [&] {
+                page = WaitForPageWithControl(*installer, IDC_PAGE_TEXT, 0ms);
+                return page != nullptr && ControlText(page, IDC_PAGE_TEXT).rfind(start, 0) == 0;
+            },
+            timeout);
+        return page != nullptr && ControlText(page, IDC_PAGE_TEXT).rfind(start, 0) == 0 ? page
+                                                                                        : nullptr;
     }
 
     // Waits for the process to end; false if a message box of it showed up first.

@@ -45,11 +45,14 @@ TEST_F(HostSelectionFlowTest, UserSelectedLineIsAppendedUntickedBeforeThePageOpe
     AddFound("Photoshop", "c:\\a\\photoshop\\plug-ins\\tvl\\", "photoshop");
     AddFound("Photoshop", "c:\\b\\photoshop\\plug-ins\\tvl\\", "photoshop");
     AddFound("Corel Products", "c:\\corel\\plugins\\tvl\\", "corel");
-    pages.answers = {kPageOk};
+    pages.answers = {kPageOk, kPageCancel};
     Session().runState = RunState::HostsFound;
     Session().Run();
-    EXPECT_EQ(Session().runState, RunState::ReadyToInstall);
-    ASSERT_EQ(pages.Kinds(), (std::vector<std::string>{"selection"}));
+    EXPECT_EQ(Session().runState, RunState::Stopped) << "Cancel on the summary";
+    ASSERT_EQ(pages.Kinds(), (std::vector<std::string>{"selection", "message"}));
+    EXPECT_NE(pages.shown[1].text.find(".    plugin for Photoshop\n.    plugin for Photoshop\n"
+                                       ".    plugin for Corel Products\n\n"),
+              std::string::npos);
     EXPECT_EQ(pages.shown[0].text,
               "Select the host image editing packages to install Tarvelle Pigmora Demo for:\n"
               "Photoshop [x]\nPhotoshop [x]\nCorel Products [x]\n"
@@ -72,10 +75,10 @@ TEST_F(HostSelectionFlowTest, CancelStopsAndAnyOtherEndShowsThePageAgain) {
     other.isAdministrator = true;
     AddHost(other.hosts, "Photoshop", "c:\\p\\tvl\\", "photoshop");
     other.runState = RunState::HostsFound;
-    again.answers = {-1, kPageOk};
+    again.answers = {-1, kPageOk, kPageCancel};
     other.Run();
-    EXPECT_EQ(other.runState, RunState::ReadyToInstall);
-    EXPECT_EQ(again.Kinds(), (std::vector<std::string>{"selection", "selection"}));
+    EXPECT_EQ(other.runState, RunState::Stopped);
+    EXPECT_EQ(again.Kinds(), (std::vector<std::string>{"selection", "selection", "message"}));
     EXPECT_EQ(other.hosts.size(), 3u) << "each showing appends one more user_selected record";
 }
 
@@ -105,10 +108,12 @@ TEST_F(HostSelectionFlowTest, DirectoryChangedThenCancelKeepsTheDirectoryAndStop
 }
 
 TEST_F(HostSelectionFlowTest, NoHostSkipInstallsIntoTheDefaultFolder) {
-    pages.answers = {kPageCancel};
+    pages.answers = {kPageCancel, kPageCancel};
     Session().runState = RunState::NoHostsFound;
     Session().Run();
-    EXPECT_EQ(Session().runState, RunState::ReadyToInstall);
+    EXPECT_EQ(Session().runState, RunState::Stopped) << "Cancel on the summary";
+    EXPECT_NE(pages.shown.at(1).text.find(".    plugin for Unknown Host Application\n"),
+              std::string::npos);
     ASSERT_EQ(Session().hosts.size(), 1u);
     const HostRecord& other = Session().hosts[0];
     EXPECT_EQ(other.displayName, "Unknown Host Application");
@@ -116,7 +121,7 @@ TEST_F(HostSelectionFlowTest, NoHostSkipInstallsIntoTheDefaultFolder) {
     EXPECT_EQ(other.key, "other");
     EXPECT_EQ(other.pluginDirectory, "D:\\Programs\\plugins\\");
     EXPECT_TRUE(other.install);
-    ASSERT_EQ(pages.shown.size(), 1u);
+    ASSERT_EQ(pages.shown.size(), 2u);
     EXPECT_EQ(pages.shown[0].cancelCaption, "Skip");
     EXPECT_EQ(pages.shown[0].text,
               "The installer has failed to find a host application that supports Tarvelle "

@@ -1,0 +1,32 @@
+// support/registry_key.h
+#pragma once
+
+#include <cstdint>
+
+#include "support/text.h"
+
+// One open registry key below a fixed root, owned and closed when the object goes. Every
+// operation answers whether it worked and never raises.
+class RegistryKey {
+public:
+    // The root as the system numbers it (HKEY_CURRENT_USER is 0x80000001).
+    static constexpr std::uintptr_t kCurrentUser = 0x80000001u;
+
+    RegistryKey(std::uintptr_t root, const Text& path, bool create);
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    virtual ~RegistryKey();
+
+    // Closes any open key, then opens path (creating it and its parents when create is set).
+    bool Open(const Text& path, bool create);
+    bool SetString(const Text& name, const Text& value);
+    bool SetDword(const Text& name, std::uint32_t value);
+    void Close();
+    bool IsOpen() const { return key_ != nullptr; }
+
+private:
+    bool SetValue(const Text& name, const void* data, std::uint32_t size, std::uint32_t type);
+
+    void* root_;
+    void* key_ = nullptr;
+};
