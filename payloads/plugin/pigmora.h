@@ -11,7 +11,7 @@ extern "C" {
 
 #if defined(_WIN32) && defined(PIGMORA_BUILD)
 #define PIGMORA_API __declspec(dllexport)
-#elif defined(_WIN32)
+#elif defined(_WIN32) && !defined(PIGMORA_STATIC)
 #define PIGMORA_API __declspec(dllimport)
 #else
 #define PIGMORA_API

@@ -1,0 +1,18 @@
+// payloads/shell/bitmap_file.h
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// An image as the plug-in takes it: 32-bit BGRA, top row first.
+struct Image {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<uint8_t> bgra;
+};
+
+// Reads an uncompressed 24- or 32-bit BMP; false with a message for anything else.
+bool ReadBitmap(const std::string& path, Image& image, std::string& error);
+// Writes a 32-bit BMP.
+bool WriteBitmap(const std::string& path, const Image& image, std::string& error);

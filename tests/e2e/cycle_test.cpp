@@ -1,0 +1,171 @@
+// tests/e2e/cycle_test.cpp
+// Install, use and remove: the installed shell applies a preset with the installed plug-in, and
+// the installed uninstaller takes away everything the installer wrote and nothing else.
+#include <windows.h>
+
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "payloads/shell/bitmap_file.h"
+#include "tests/e2e/wizard_steps.h"
+
+namespace e2e {
+namespace {
+
+const char kRoot[] = "C:\\Program Files\\Tarvelle\\";
+const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvelle";
+const char kHostFolder[] = "C:\\Program Files\\tvl-e2e-cycle\\Photoshop 7\\Plug-Ins\\";
+const char kUninstallTitle[] = "Tarvelle Uninstall Manager";
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool KeyExists(const char* path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, path, &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    RegCloseKey(key);
+    return true;
+}
+
+std::string Folder(int id) {
+    char path[MAX_PATH] = {};
+    SHGetSpecialFolderPathA(nullptr, path, id, FALSE);
+    return std::string(path) + "\\";
+}
+
+// Runs a program and waits for its exit code.
+DWORD RunAndWait(const std::string& commandLine) {
+    std::string line = commandLine;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        return 9999;
+    }
+    DWORD code = 9998;
+    if (WaitForSingleObject(info.hProcess, 60000) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(info.hProcess, &code);
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return code;
+}
+
+class CycleScenario : public WizardScenario {
+protected:
+    void SetUp() override {
+        RunUnixShell("rm -rf \"" + UnixPathOnDriveC("Program Files/Tarvelle") + "\"");
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Tarvelle");
+        SHDeleteKeyA(HKEY_CURRENT_USER, kUninstallKey);
+    }
+
+    bool InstallEverything() {
+        Start();
+        HWND selection =
+            StartSearch() ? WaitForPageWithControl(*installer, IDC_HOST_LIST, 30s) : nullptr;
+        if (selection == nullptr || !Click(selection, IDOK)) {
+            return false;
+        }
+        HWND summary = WaitForPageWithText(kSummaryStart);
+        if (summary == nullptr || !Click(summary, IDOK)) {
+            return false;
+        }
+        HWND thanks = WaitForPageWithText("Thank you for installing Tarvelle.");
+        return thanks != nullptr && Click(thanks, IDOK) && installer->WaitForExit();
+    }
+
+    // Runs the installed uninstaller, answers Yes, and returns its final message.
+    std::string Uninstall() {
+        InstallerProcess uninstaller(std::string(kRoot) + "uninstall.exe");
+        MessageBoxWindow question = WaitForMessageBox(uninstaller, kUninstallTitle);
+        if (question.window == nullptr ||
+            question.text !=
+                "Remove Tarvelle Pigmora Demo and Tarvelle Shell from this computer?" ||
+            !Click(question.window, IDYES) || !WaitUntilGone(question.window)) {
+            return "<no question>";
+        }
+        MessageBoxWindow result = WaitForMessageBox(uninstaller, kUninstallTitle);
+        if (result.window == nullptr || !Click(result.window, IDOK) || !uninstaller.WaitForExit()) {
+            return "<no final message>";
+        }
+        return result.text;
+    }
+
+    ProgramFilesTree tree{"tvl-e2e-cycle"};
+};
+
+TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
+    ASSERT_TRUE(tree.Make("'Photoshop 7'/Plug-Ins"));
+    const std::string usersFile = std::string(kHostFolder) + "users-own-filter.8bf";
+    std::ofstream(usersFile, std::ios::binary) << "not ours";
+    ASSERT_TRUE(InstallEverything());
+
+    // The installed shell applies a preset through the installed plug-in.
+    Image picture;
+    picture.width = 24;
+    picture.height = 16;
+    for (int i = 0; i < 24 * 16; ++i) {
+        picture.bgra.insert(picture.bgra.end(),
+                            {static_cast<uint8_t>(i * 7), static_cast<uint8_t>(i * 3),
+                             static_cast<uint8_t>(255 - i), 255});
+    }
+    std::string error;
+    const std::string in = std::string(kHostFolder) + "..\\in.bmp";
+    const std::string out = std::string(kHostFolder) + "..\\out.bmp";
+    const std::string same = std::string(kHostFolder) + "..\\same.bmp";
+    ASSERT_TRUE(WriteBitmap(in, picture, error)) << error;
+    const std::string shell = std::string("\"") + kRoot + "TarvelleShell.exe\" /apply ";
+    ASSERT_EQ(RunAndWait(shell + "\"Ochre on Rough\" \"" + in + "\" \"" + out + "\""), 0u);
+    ASSERT_EQ(RunAndWait(shell + "Identity \"" + in + "\" \"" + same + "\""), 0u);
+    EXPECT_NE(RunAndWait(shell + "\"No Such Preset\" \"" + in + "\" \"" + out + "\""), 0u);
+    Image changed;
+    Image unchanged;
+    ASSERT_TRUE(ReadBitmap(out, changed, error)) << error;
+    ASSERT_TRUE(ReadBitmap(same, unchanged, error)) << error;
+    EXPECT_EQ(changed.width, 24);
+    EXPECT_EQ(changed.height, 16);
+    EXPECT_NE(changed.bgra, picture.bgra);
+    EXPECT_EQ(unchanged.bgra, picture.bgra);
+
+    EXPECT_EQ(Uninstall(), "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.");
+    EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, 20s)) << "the install folder is left";
+    EXPECT_FALSE(Exists(std::string(kHostFolder) + "tvl\\"));
+    EXPECT_TRUE(Exists(usersFile)) << "a file the user had must stay";
+    EXPECT_FALSE(Exists(Folder(CSIDL_COMMON_DESKTOPDIRECTORY) + "Tarvelle Shell.lnk"));
+    EXPECT_FALSE(Exists(Folder(CSIDL_COMMON_STARTMENU) + "Programs\\Tarvelle Shell.lnk"));
+    EXPECT_FALSE(KeyExists("Software\\Tarvelle"));
+    EXPECT_FALSE(KeyExists(kUninstallKey));
+}
+
+TEST_F(CycleScenario, PluginHeldOpenStaysWithItsRecordUntilASecondRun) {
+    ASSERT_TRUE(tree.Make("'Photoshop 7'/Plug-Ins"));
+    ASSERT_TRUE(InstallEverything());
+    const std::string plugin =
+        "c:\\program files\\tvl-e2e-cycle\\photoshop 7\\plug-ins\\tvl\\"
+        "Tarvelle_Pigmora_Demo.8bf";
+    HANDLE held = CreateFileA(plugin.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const std::string first = Uninstall();
+    EXPECT_NE(first.find(plugin), std::string::npos) << first;
+    EXPECT_TRUE(Exists(plugin));
+    EXPECT_FALSE(Exists(std::string(kRoot) + "TarvelleShell.exe"));
+    EXPECT_TRUE(KeyExists("Software\\Tarvelle\\files\\pigmorademo"));
+    CloseHandle(held);
+
+    EXPECT_EQ(Uninstall(), "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.");
+    EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, 20s));
+    EXPECT_FALSE(Exists(plugin));
+    EXPECT_FALSE(KeyExists("Software\\Tarvelle"));
+}
+
+}  // namespace
+}  // namespace e2e
