@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/installer_session.h"
+#include "bench/bench_timing.h"
 #include "pages/wizard_pages.h"
 
 namespace {
@@ -41,14 +42,6 @@ public:
     int ShowHostSelectionPage(HostList&, const std::string&) override { return kPageCancel; }
     int ShowPluginDirDialog(HostRecord&) override { return kPageCancel; }
 };
-
-double Now() {
-    LARGE_INTEGER frequency{};
-    LARGE_INTEGER counter{};
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Inflates the resource straight into a file: zlib's own loop, no layers.
 long long BareInflate(int id, const std::string& target) {
@@ -88,11 +81,6 @@ long long FileSize(const std::string& path) {
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 int Speed(const std::string& folder, int rounds) {
     SilentPages pages;
     InstallerSession session(pages);
@@ -114,12 +102,10 @@ int Speed(const std::string& folder, int rounds) {
         std::printf("round %d: extraction %.1f MB in %.2f s (%.1f MB/s), bare inflate %.1f MB/s\n",
                     round + 1, megabytes, oursSeconds, ours.back(), bare.back());
     }
-    std::printf("extraction: median %.1f MB/s (min %.1f, max %.1f)\n", Median(ours),
-                *std::min_element(ours.begin(), ours.end()),
-                *std::max_element(ours.begin(), ours.end()));
-    std::printf("bare inflate: median %.1f MB/s (min %.1f, max %.1f)\n", Median(bare),
-                *std::min_element(bare.begin(), bare.end()),
-                *std::max_element(bare.begin(), bare.end()));
+    std::printf("extraction: median %.1f MB/s (min %.1f, max %.1f)\n", Median(ours), Lowest(ours),
+                Highest(ours));
+    std::printf("bare inflate: median %.1f MB/s (min %.1f, max %.1f)\n", Median(bare), Lowest(bare),
+                Highest(bare));
     std::printf("ratio extraction/bare: %.2f (target >= 0.90)\n", Median(ours) / Median(bare));
     DeleteFileA((folder + "\\ours.bin").c_str());
     DeleteFileA((folder + "\\bare.bin").c_str());

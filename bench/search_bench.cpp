@@ -13,18 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_timing.h"
 #include "discovery/host_finder.h"
 #include "pages/searching_page.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER frequency{};
-    LARGE_INTEGER counter{};
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Counts the directories one to depth levels below folder, as plainly as the API allows. Like
 // the walker it lists the deepest directories too (a walker that visits files would see
@@ -65,11 +58,6 @@ public:
     long lines = 0;
 };
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -107,12 +95,10 @@ int main(int argc, char** argv) {
             round + 1, page.lines, pageSeconds, pageRates.back(), bare, bareSeconds,
             bareRates.back());
     }
-    const auto [pageMin, pageMax] = std::minmax_element(pageRates.begin(), pageRates.end());
-    const auto [bareMin, bareMax] = std::minmax_element(bareRates.begin(), bareRates.end());
     std::printf("searching page: median %.0f dirs/s (min %.0f, max %.0f)\n", Median(pageRates),
-                *pageMin, *pageMax);
+                Lowest(pageRates), Highest(pageRates));
     std::printf("bare walk:      median %.0f dirs/s (min %.0f, max %.0f)\n", Median(bareRates),
-                *bareMin, *bareMax);
+                Lowest(bareRates), Highest(bareRates));
     std::printf("walker, no page: median %.0f dirs/s\n", Median(windowlessRates));
     std::printf("ratio page/bare: %.2f (target >= 0.80); walker without page/bare: %.2f\n",
                 Median(pageRates) / Median(bareRates), Median(windowlessRates) / Median(bareRates));
