@@ -37,7 +37,10 @@ tvl_build() {
     cmake -S "$TVL_ROOT" -B "$build/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" \
         >"$build/logs/$name-configure.log" 2>&1 ||
         { cat "$build/logs/$name-configure.log"; return 1; }
-    cmake --build "$build/$name" -j "$(nproc)" ${TVL_TARGET:+--target "$TVL_TARGET"} \
+    local targets=()
+    # shellcheck disable=SC2206  # TVL_TARGET is a space-separated list of target names
+    [[ -n ${TVL_TARGET:-} ]] && targets=(--target $TVL_TARGET)
+    cmake --build "$build/$name" -j "$(nproc)" "${targets[@]}" \
         >"$build/logs/$name-build.log" 2>&1 ||
         { grep -E 'error|Error' "$build/logs/$name-build.log" | head -50; return 1; }
 }

@@ -1,0 +1,40 @@
+; bench/peer.nsi: a peer installer carrying the same five files with the zlib compressor,
+; installing them into $PROGRAMFILES\Tarvelle with the same registry values, one shortcut and
+; an uninstaller. makensis -DPAYLOADS=<folder> [-DEMPTY] peer.nsi
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID zlib
+Name "Tarvelle Pigmora Demo"
+OutFile "${OUT}"
+InstallDir "$PROGRAMFILES64\Tarvelle"
+RequestExecutionLevel admin
+SilentInstall normal
+
+Section "Install"
+  SetOutPath "$INSTDIR"
+!ifndef EMPTY
+  File "${PAYLOADS}\TarvelleShell.exe"
+  File "${PAYLOADS}\uninstall.exe"
+  File "${PAYLOADS}\license.txt"
+  SetOutPath "$INSTDIR\plugins"
+  File "/oname=Tarvelle_Pigmora_Demo.tvplg" "${PAYLOADS}\Tarvelle_Pigmora_Demo.dll"
+  SetOutPath "$INSTDIR\presets"
+  File "${PAYLOADS}\PigmoraPresets.ini"
+!endif
+  WriteRegStr HKCU "Software\Tarvelle\files\tarvelleshell" "filelocation.tarvelleshell" "$INSTDIR\TarvelleShell.exe"
+  WriteRegStr HKCU "Software\Tarvelle\files\pigmorademo" "filelocation.tarvelleshell" "$INSTDIR\plugins\Tarvelle_Pigmora_Demo.tvplg"
+  WriteRegStr HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvelle" "UninstallString" "$INSTDIR\peer-uninstall.exe"
+  WriteRegStr HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvelle" "DisplayName" "Tarvelle Uninstall Manager"
+  WriteRegStr HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvelle" "DisplayVersion" "1.0"
+  WriteRegStr HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvelle" "Publisher" "Tarvelle"
+  WriteRegStr HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvelle" "InstallLocation" "$INSTDIR\"
+  WriteRegStr HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvelle" "URLInfoAbout" "https://www.tarvelle.example/"
+  WriteRegDWORD HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvelle" "NoModify" 1
+  WriteRegDWORD HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvelle" "NoRepair" 1
+  CreateShortCut "$DESKTOP\Tarvelle Shell.lnk" "$INSTDIR\TarvelleShell.exe"
+  WriteUninstaller "$INSTDIR\peer-uninstall.exe"
+SectionEnd
+
+Section "Uninstall"
+  RMDir /r "$INSTDIR"
+SectionEnd
