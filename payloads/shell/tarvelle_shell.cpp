@@ -1,7 +1,7 @@
 // payloads/shell/tarvelle_shell.cpp
 // Tarvelle Shell: a small image editor that hosts the plug-ins in its plugins\ folder.
 //   TarvelleShell.exe                                  the window
-//   TarvelleShell.exe /apply "preset name" in.bmp out.bmp
+//   TarvelleShell.exe /apply "preset name" in.bmp out.bmp   (in may be a PNG or JPEG too)
 #include <windows.h>
 
 #include <commdlg.h>
@@ -15,6 +15,7 @@
 
 #include "payloads/plugin/presets.h"
 #include "payloads/shell/bitmap_file.h"
+#include "payloads/shell/picture_file.h"
 
 namespace {
 
@@ -120,7 +121,7 @@ int ApplyFromCommandLine(const std::string& presetName, const std::string& input
     }
     Image image;
     const Plugin plugin(plugins.front());
-    if (!ReadBitmap(input, image, error) || !plugin.Apply(image, chosen->parameters, error) ||
+    if (!ReadPicture(input, image, error) || !plugin.Apply(image, chosen->parameters, error) ||
         !WriteBitmap(output, image, error)) {
         Complain(error);
         return 4;
@@ -145,7 +146,8 @@ std::string AskForFile(bool save) {
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = shell.window;
-    dialog.lpstrFilter = "Bitmap pictures (*.bmp)\0*.bmp\0";
+    dialog.lpstrFilter = save ? "Bitmap pictures (*.bmp)\0*.bmp\0"
+                              : "Pictures (*.bmp;*.png;*.jpg)\0*.bmp;*.png;*.jpg;*.jpeg\0";
     dialog.lpstrFile = path;
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrDefExt = "bmp";
@@ -159,7 +161,7 @@ void OnCommand(int id) {
     if (id == kOpen) {
         const std::string path = AskForFile(false);
         if (!path.empty()) {
-            shell.status = ReadBitmap(path, shell.image, error) ? path : error;
+            shell.status = ReadPicture(path, shell.image, error) ? path : error;
         }
     } else if (id == kApply) {
         const LRESULT preset = SendDlgItemMessageA(shell.window, kPresetList, LB_GETCURSEL, 0, 0);
@@ -280,7 +282,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     // A picture named on the command line (a double-clicked file) opens at once.
     if (arguments.size() == 2) {
         std::string error;
-        shell.status = ReadBitmap(arguments[1], shell.image, error) ? arguments[1] : error;
+        shell.status = ReadPicture(arguments[1], shell.image, error) ? arguments[1] : error;
     }
     WNDCLASSA type{};
     type.lpfnWndProc = &WindowProc;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
 #include <fstream>
 
 #include "payloads/shell/bitmap_file.h"
@@ -57,6 +59,47 @@ DWORD RunAndWait(const std::string& commandLine) {
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     return code;
+}
+
+void PutBigEndian(std::string& bytes, uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        bytes.push_back(static_cast<char>((value >> shift) & 0xFF));
+    }
+}
+
+void PutChunk(std::string& png, const char* type, const std::string& data) {
+    PutBigEndian(png, static_cast<uint32_t>(data.size()));
+    const std::string body = std::string(type, 4) + data;
+    png += body;
+    PutBigEndian(png, static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()),
+                                                  static_cast<uInt>(body.size()))));
+}
+
+// The same picture as a PNG (RGBA, no filter), for the Imaging Component path of the shell.
+void WritePng(const std::string& path, const Image& image) {
+    std::string rows;
+    for (int y = 0; y < image.height; ++y) {
+        rows.push_back('\0');
+        for (int x = 0; x < image.width; ++x) {
+            const uint8_t* p = &image.bgra[(static_cast<std::size_t>(y) * image.width + x) * 4];
+            rows += {static_cast<char>(p[2]), static_cast<char>(p[1]), static_cast<char>(p[0]),
+                     static_cast<char>(p[3])};
+        }
+    }
+    uLongf size = compressBound(static_cast<uLong>(rows.size()));
+    std::string packed(size, '\0');
+    compress(reinterpret_cast<Bytef*>(packed.data()), &size,
+             reinterpret_cast<const Bytef*>(rows.data()), static_cast<uLong>(rows.size()));
+    packed.resize(size);
+    std::string header;
+    PutBigEndian(header, static_cast<uint32_t>(image.width));
+    PutBigEndian(header, static_cast<uint32_t>(image.height));
+    header += std::string("\x08\x06\x00\x00\x00", 5);
+    std::string png = "\x89PNG\r\n\x1a\n";
+    PutChunk(png, "IHDR", header);
+    PutChunk(png, "IDAT", packed);
+    PutChunk(png, "IEND", "");
+    std::ofstream(path, std::ios::binary) << png;
 }
 
 class CycleScenario : public WizardScenario {
@@ -125,6 +168,11 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
     const std::string shell = std::string("\"") + kRoot + "TarvelleShell.exe\" /apply ";
     ASSERT_EQ(RunAndWait(shell + "\"Ochre on Rough\" \"" + in + "\" \"" + out + "\""), 0u);
     ASSERT_EQ(RunAndWait(shell + "Identity \"" + in + "\" \"" + same + "\""), 0u);
+    const std::string png = std::string(kHostFolder) + "..\\in.png";
+    const std::string fromPng = std::string(kHostFolder) + "..\\from-png.bmp";
+    WritePng(png, picture);
+    ASSERT_EQ(RunAndWait(shell + "Identity \"" + png + "\" \"" + fromPng + "\""), 0u)
+        << "a PNG is read through the Imaging Component";
     EXPECT_NE(RunAndWait(shell + "\"No Such Preset\" \"" + in + "\" \"" + out + "\""), 0u);
     Image changed;
     Image unchanged;
@@ -134,6 +182,9 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
     EXPECT_EQ(changed.height, 16);
     EXPECT_NE(changed.bgra, picture.bgra);
     EXPECT_EQ(unchanged.bgra, picture.bgra);
+    Image decoded;
+    ASSERT_TRUE(ReadBitmap(fromPng, decoded, error)) << error;
+    EXPECT_EQ(decoded.bgra, picture.bgra);
 
     EXPECT_EQ(Uninstall(), "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.");
     EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, 20s)) << "the install folder is left";

@@ -1,0 +1,96 @@
+// payloads/shell/picture_file_win32.cpp
+// Pictures other than BMP (PNG, JPEG, ...) through the Windows Imaging Component.
+#include <windows.h>
+
+#include <wincodec.h>
+
+#include "payloads/shell/bitmap_file.h"
+#include "payloads/shell/picture_file.h"
+
+namespace {
+
+// Releases one interface pointer when it goes.
+template <typename Interface>
+class Held {
+public:
+    Held() = default;
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+    ~Held() {
+        if (pointer_ != nullptr) {
+            pointer_->Release();
+        }
+    }
+    Interface* operator->() const { return pointer_; }
+    Interface* Get() const { return pointer_; }
+    Interface** Out() { return &pointer_; }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+class ComScope {
+public:
+    ComScope() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+    ~ComScope() {
+        if (initialised_) {
+            CoUninitialize();
+        }
+    }
+
+private:
+    bool initialised_;
+};
+
+bool EndsWithBmp(const std::string& path) {
+    return path.size() >= 4 && _stricmp(path.c_str() + path.size() - 4, ".bmp") == 0;
+}
+
+bool DecodeWithImagingComponent(const std::string& path, Image& image, std::string& error) {
+    const ComScope com;
+    Held<IWICImagingFactory> factory;
+    wchar_t widePath[MAX_PATH] = {};
+    if (MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH) == 0 ||
+        FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Out())))) {
+        error = "the Windows Imaging Component is not available for " + path;
+        return false;
+    }
+    Held<IWICBitmapDecoder> decoder;
+    Held<IWICBitmapFrameDecode> frame;
+    Held<IWICFormatConverter> converter;
+    UINT width = 0;
+    UINT height = 0;
+    if (FAILED(factory->CreateDecoderFromFilename(widePath, nullptr, GENERIC_READ,
+                                                  WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
+        FAILED(decoder->GetFrame(0, frame.Out())) ||
+        FAILED(factory->CreateFormatConverter(converter.Out())) ||
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA,
+                                     WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)) ||
+        FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 || width > 16384 ||
+        height > 16384) {
+        error = path + " is not a picture this computer can read";
+        return false;
+    }
+    image.width = static_cast<int32_t>(width);
+    image.height = static_cast<int32_t>(height);
+    image.bgra.assign(static_cast<std::size_t>(width) * height * 4, 0);
+    if (FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(image.bgra.size()),
+                                     image.bgra.data()))) {
+        error = path + " could not be decoded";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReadPicture(const std::string& path, Image& image, std::string& error) {
+    if (EndsWithBmp(path)) {
+        return ReadBitmap(path, image, error);
+    }
+    return DecodeWithImagingComponent(path, image, error);
+}
