@@ -33,7 +33,7 @@ public:
     std::string Compose(const char* kind, const char* text) const;
     void LogEvent(const char* text);
     void LogEventFormatted(const char* format, ...) TVL_PRINTF_FORMAT(2, 3);
-    void LogEventFormattedV(const char* format, std::va_list arguments);
+    void LogEventFormattedV(const char* format, std::va_list arguments) TVL_PRINTF_FORMAT(2, 0);
     // Written even when events are disabled.
     void LogException(const Exception& exception);
 
@@ -44,4 +44,4 @@ private:
 
 // printf into a string that grows to whatever the arguments need.
 std::string FormatText(const char* format, ...) TVL_PRINTF_FORMAT(1, 2);
-std::string FormatTextV(const char* format, std::va_list arguments);
+std::string FormatTextV(const char* format, std::va_list arguments) TVL_PRINTF_FORMAT(1, 0);

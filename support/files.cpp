@@ -10,16 +10,14 @@ bool IsDirectory(const Text& path) {
 
 bool MakeDirectories(const Text& path) {
     const Text canonical(ToSlashDirectory(path.Bytes()));
+    if (canonical.Length() > kLongestDirectoryPath) {
+        return false;  // its parents could be made, it could not
+    }
     if (IsDirectory(canonical)) {
         return true;
     }
-    Text parent = canonical;
-    parent.TakeField("/", -2);
-    // A path of separators only has no component to remove: its parent is itself again.
-    if (ToSlashDirectory(parent.Bytes()) == canonical.Bytes()) {
-        return false;
-    }
-    if (!MakeDirectories(parent)) {
+    Text parent;
+    if (!ParentDirectory(canonical, parent) || !MakeDirectories(parent)) {
         return false;
     }
     return CreateOneDirectory(canonical);

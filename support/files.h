@@ -19,8 +19,13 @@ bool CreateOneDirectory(const Text& path);
 
 // True when the path's attributes can be read and name a directory.
 bool IsDirectory(const Text& path);
+// The longest directory path Windows creates through its ANSI calls: MAX_PATH less room for an
+// 8.3 file name.
+constexpr std::uint32_t kLongestDirectoryPath = 248;
+
 // Creates the directory and every missing parent, parents first; true when it exists at the end.
-// Directories made before a failure stay.
+// A path longer than kLongestDirectoryPath is refused before anything is made; directories made
+// before another failure stay.
 bool MakeDirectories(const Text& path);
 
 // Creates an empty file with a name no other file in directory has; its path, or empty.

@@ -3,7 +3,11 @@
 
 // Lets GCC and Clang check the arguments of our printf-style functions at every call, and warn
 // when a format is not a literal.
-#if defined(__GNUC__)
+// A v-function (taking a va_list) names 0 as its first argument.
+#if defined(__clang__)
+#define TVL_PRINTF_FORMAT(formatIndex, firstArgument) \
+    __attribute__((format(printf, formatIndex, firstArgument)))
+#elif defined(__GNUC__)
 #define TVL_PRINTF_FORMAT(formatIndex, firstArgument) \
     __attribute__((format(gnu_printf, formatIndex, firstArgument)))
 #else

@@ -7,6 +7,7 @@ TVL_PACKAGES=(
     wine wine64                               # runs the Windows tests and the installer
     xvfb x11-utils imagemagick                # a display for the pages, screenshots of them
     python3                                   # makes the payload streams at build time
+    clang libclang-rt-14-dev                  # the libFuzzer targets (tools/fuzz)
 )
 
 # Installs whatever of TVL_PACKAGES is missing when run as root; otherwise names it and fails.

@@ -95,6 +95,20 @@ TEST(MakeDirectoriesTest, FailsOnAFileOrAMissingDrive) {
     EXPECT_FALSE(MakeDirectories(Text("//")));
 }
 
+TEST(MakeDirectoriesTest, RefusesAPathTooLongWithoutMakingItsParents) {
+    TempTree tree("tvl-mkdir");
+    std::string longPath = tree.Path("first\\");
+    while (longPath.size() <= kLongestDirectoryPath) {
+        longPath += "abcdefghijklmnopqrstuvwxyz\\";
+    }
+    EXPECT_FALSE(MakeDirectories(Text(longPath)));
+    EXPECT_FALSE(IsDirectory(Text(tree.Path("first"))));
+    const std::string longest =
+        tree.Path(std::string(kLongestDirectoryPath - tree.Root().size() - 2, 'x') + "\\");
+    ASSERT_EQ(longest.size(), kLongestDirectoryPath);
+    EXPECT_TRUE(MakeDirectories(Text(longest)));
+}
+
 class RegistryKeyTest : public ::testing::Test {
 protected:
     void TearDown() override {
