@@ -8,6 +8,8 @@
 
 namespace {
 
+// Only the library-search scenario builds without this, to show that it would notice.
+#ifndef TVL_WITHOUT_LIBRARY_SEARCH_PROTECTION
 // Windows looks for a DLL loaded by name in the executable's folder first, and an installer
 // usually sits in a downloads folder full of strangers' files. Restrict the search to System32
 // before anything can load a library. The call is looked up because Windows 7 without its
@@ -23,13 +25,19 @@ void LoadLibrariesOnlyFromSystem32() {
     if (set != nullptr) {
         set(LOAD_LIBRARY_SEARCH_SYSTEM32);
     }
+    // Wine's own uxtheme loads msimg32 by name without regard to the search setting above; once
+    // System32's copy is loaded, that name is taken.
+    LoadLibraryExA("msimg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    SetDllDirectoryA("");
 }
+#else
+void LoadLibrariesOnlyFromSystem32() {}
+#endif
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     LoadLibrariesOnlyFromSystem32();
-    SetDllDirectoryA("");
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

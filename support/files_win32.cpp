@@ -69,6 +69,13 @@ Text CreateUniqueFileIn(const Text& directory) {
 }
 
 bool ReplaceWithFile(const Text& source, const Text& target) {
+    // Windows refuses to replace a read-only file, but not every file system it can reach does
+    // (Wine's does not): a file that its owner marked read-only is never ours to overwrite.
+    const DWORD attributes = GetFileAttributesA(target.CStr());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     return MoveFileExA(source.CStr(), target.CStr(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }

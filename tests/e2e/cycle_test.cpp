@@ -13,13 +13,11 @@
 #include <fstream>
 
 #include "payloads/shell/bitmap_file.h"
-#include "tests/e2e/wizard_steps.h"
+#include "tests/e2e/install_steps.h"
 
 namespace e2e {
 namespace {
 
-const char kRoot[] = "C:\\Program Files\\Tarvelle\\";
-const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvelle";
 const char kHostFolder[] = "C:\\Program Files\\tvl-e2e-cycle\\Photoshop 7\\Plug-Ins\\";
 const char kUninstallTitle[] = "Tarvelle Uninstall Manager";
 
@@ -34,12 +32,6 @@ bool KeyExists(const char* path) {
     }
     RegCloseKey(key);
     return true;
-}
-
-std::string Folder(int id) {
-    char path[MAX_PATH] = {};
-    SHGetSpecialFolderPathA(nullptr, path, id, FALSE);
-    return std::string(path) + "\\";
 }
 
 // Runs a program and waits for its exit code.
@@ -209,7 +201,7 @@ TEST_F(CycleScenario, PluginHeldOpenStaysWithItsRecordUntilASecondRun) {
     EXPECT_NE(first.find(plugin), std::string::npos) << first;
     EXPECT_TRUE(Exists(plugin));
     EXPECT_FALSE(Exists(std::string(kRoot) + "TarvelleShell.exe"));
-    EXPECT_TRUE(KeyExists("Software\\Tarvelle\\files\\pigmorademo"));
+    EXPECT_TRUE(KeyExists("Software\\Tarvelle\\files\\pigmorademo")) << first;
     CloseHandle(held);
 
     EXPECT_EQ(Uninstall(), "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.");

@@ -1,6 +1,8 @@
 // tests/e2e/driver.cpp
 #include "tests/e2e/driver.h"
 
+#include <psapi.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -94,6 +96,16 @@ bool InstallerProcess::WaitForExit(std::chrono::milliseconds timeout) {
 
 bool InstallerProcess::Running() const {
     return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::size_t InstallerProcess::PeakWorkingSetBytes() const {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (info_.hProcess == nullptr ||
+        !GetProcessMemoryInfo(info_.hProcess, &counters, sizeof counters)) {
+        return 0;
+    }
+    return counters.PeakWorkingSetSize;
 }
 
 HWND WaitForWindow(const InstallerProcess& process, const char* className, const char* caption,
@@ -350,8 +362,12 @@ bool RunUnixProgram(const std::string& commandLine, DWORD timeoutMs) {
     if (timeoutMs > 0) {
         WaitForSingleObject(info.hProcess, timeoutMs);
     }
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
+    // For a Unix program Wine returns no process handle and leaves stray bytes in hThread:
+    // closing that value could close any handle of this process (the registry's, for one).
+    if (info.hProcess != nullptr) {
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     // True when the process ended within the timeout.
     bool WaitForExit(std::chrono::milliseconds timeout = kPageTimeout);
     bool Running() const;
+    // The most memory the process has held so far; 0 when it cannot be read.
+    std::size_t PeakWorkingSetBytes() const;
 
 private:
     PROCESS_INFORMATION info_{};

@@ -21,17 +21,6 @@ protected:
     HWND OpenSelectionPage() {
         return StartSearch() ? WaitForPageWithControl(*installer, IDC_HOST_LIST, 30s) : nullptr;
     }
-    // Selects a line by clicking its caption.
-    bool SelectLine(HWND page, int line) {
-        HWND list = GetDlgItem(page, IDC_HOST_LIST);
-        return ClickUntil(page, ListLinePoint(page, IDC_HOST_LIST, line),
-                          [&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == line; });
-    }
-    HWND OpenOptions(HWND page) {
-        return Click(page, IDC_HOST_OPTIONS)
-                   ? WaitForWindow(*installer, "#32770", "Select Plugin Directory")
-                   : nullptr;
-    }
 };
 
 TEST_F(HostSelectionScenario, FoundHostsAreTickedAndEachLineEditsItsOwnDirectory) {

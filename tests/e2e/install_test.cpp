@@ -9,57 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
-#include "tests/e2e/wizard_steps.h"
+#include "tests/e2e/install_steps.h"
 
 namespace e2e {
 namespace {
-
-const char kThankYou[] =
-    "Thank you for installing Tarvelle.\n\nIf your host image application is running You may "
-    "need to restart it in order for the installed plugins to function correctly.";
-const char kFilesKey[] = "Software\\Tarvelle\\files\\pigmorademo";
-const char kShellKey[] = "Software\\Tarvelle\\files\\tarvelleshell";
-const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvelle";
-const char kRoot[] = "C:\\Program Files\\Tarvelle\\";
-
-std::string FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return "<missing>";
-    }
-    return std::string((std::istreambuf_iterator<char>(file)), {});
-}
-
-std::string Payload(const char* name) {
-    return FileBytes(std::string(TVL_PAYLOAD_DIR "\\") + name);
-}
-
-std::string Folder(int id) {
-    char path[MAX_PATH] = {};
-    SHGetSpecialFolderPathA(nullptr, path, id, FALSE);
-    return std::string(path) + "\\";
-}
-
-bool RegistryValue(const char* key, const char* name, DWORD& type, std::string& data) {
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer;
-    if (SHGetValueA(HKEY_CURRENT_USER, key, name, &type, buffer, &size) != ERROR_SUCCESS) {
-        return false;
-    }
-    data.assign(buffer, size);
-    return true;
-}
-
-std::string RegistryString(const char* key, const char* name) {
-    DWORD type = 0;
-    std::string data;
-    if (!RegistryValue(key, name, type, data) || type != REG_SZ || data.empty()) {
-        return "<missing>";
-    }
-    return data.substr(0, data.size() - 1);
-}
 
 struct Link {
     std::string target;
@@ -92,33 +46,6 @@ Link ReadLink(const std::string& path) {
     CoUninitialize();
     return link;
 }
-
-class InstallScenario : public WizardScenario {
-protected:
-    void SetUp() override { Forget(); }
-    void TearDown() override {
-        WizardScenario::TearDown();
-        Forget();
-    }
-    // Removes everything a run may have written.
-    static void Forget() {
-        RunUnixShell("rm -rf \"" + UnixPathOnDriveC("Program Files/Tarvelle") + "\"");
-        DeleteFileA((Folder(CSIDL_COMMON_DESKTOPDIRECTORY) + "Tarvelle Shell.lnk").c_str());
-        DeleteFileA((Folder(CSIDL_COMMON_STARTMENU) + "Programs\\Tarvelle Shell.lnk").c_str());
-        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Tarvelle");
-        SHDeleteKeyA(HKEY_CURRENT_USER, kUninstallKey);
-    }
-
-    // From the start to the summary with both choices and every found host ticked.
-    HWND ReachSummary() {
-        HWND selection =
-            StartSearch() ? WaitForPageWithControl(*installer, IDC_HOST_LIST, 30s) : nullptr;
-        if (selection == nullptr || !Click(selection, IDOK)) {
-            return nullptr;
-        }
-        return WaitForPageWithText(kSummaryStart);
-    }
-};
 
 TEST_F(InstallScenario, FullRunInstallsEveryFileValueAndShortcut) {
     ProgramFilesTree tree("tvl-e2e-install");

@@ -35,8 +35,13 @@ std::set<std::string> FolderSnapshot(const std::string& folder) {
 }
 
 InstallerProcess& InstallerScenario::Start(const std::string& arguments) {
-    installer = std::make_unique<InstallerProcess>(TVL_INSTALLER_PATH, arguments);
-    EXPECT_TRUE(installer->Started()) << "cannot start " << TVL_INSTALLER_PATH;
+    return StartProgram(TVL_INSTALLER_PATH, arguments);
+}
+
+InstallerProcess& InstallerScenario::StartProgram(const std::string& exePath,
+                                                  const std::string& arguments) {
+    installer = std::make_unique<InstallerProcess>(exePath, arguments);
+    EXPECT_TRUE(installer->Started()) << "cannot start " << exePath;
     return *installer;
 }
 

@@ -20,6 +20,8 @@ class InstallerScenario : public ::testing::Test {
 protected:
     void TearDown() override;
     InstallerProcess& Start(const std::string& arguments = "");
+    // Starts another build or a copy of the installer.
+    InstallerProcess& StartProgram(const std::string& exePath, const std::string& arguments = "");
 
     std::unique_ptr<InstallerProcess> installer;
 };

@@ -76,6 +76,28 @@ protected:
         return notice != nullptr && Click(notice, IDOK);
     }
 
+    // Selects a line of the host list by clicking its caption.
+    bool SelectLine(HWND page, int line) {
+        HWND list = GetDlgItem(page, IDC_HOST_LIST);
+        return ClickUntil(page, ListLinePoint(page, IDC_HOST_LIST, line),
+                          [&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == line; });
+    }
+    HWND OpenOptions(HWND page) {
+        return Click(page, IDC_HOST_OPTIONS)
+                   ? WaitForWindow(*installer, "#32770", "Select Plugin Directory")
+                   : nullptr;
+    }
+    // Types a directory for one line of the host list as a person would in its Options dialog.
+    bool TypeDirectory(HWND page, int line, const std::string& directory) {
+        HWND dialog = SelectLine(page, line) ? OpenOptions(page) : nullptr;
+        if (dialog == nullptr) {
+            return false;
+        }
+        SendMessageA(GetDlgItem(dialog, IDC_PLUGIN_DIRECTORY), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(directory.c_str()));
+        return Click(dialog, IDOK) && WaitUntilGone(dialog);
+    }
+
     // A message page whose text begins with start.
     HWND WaitForPageWithText(const std::string& start, std::chrono::milliseconds timeout = 30s) {
         HWND page = nullptr;

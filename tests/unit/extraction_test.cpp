@@ -1,5 +1,7 @@
 // tests/unit/extraction_test.cpp
 // Payload extraction into real files, from this test program's own resources.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include "app/installer_session.h"
@@ -98,6 +100,18 @@ TEST_F(ExtractionTest, TargetHeldOpenByAHostKeepsItsContent) {
     }
     EXPECT_EQ(ReadFileBytes(target), "loaded by the host");
     ExpectReportedFailure(target);
+}
+
+TEST_F(ExtractionTest, ReadOnlyTargetIsNotReplaced) {
+    pages.answers = {kAnswerOk};
+    const std::string target = tree.Path("locked.8bf");
+    tree.MakeFile("locked.8bf", "kept read-only by its owner");
+    ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(session.ExtractPayload(Text(target), kComplete));
+    EXPECT_EQ(ReadFileBytes(target), "kept read-only by its owner");
+    EXPECT_NE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    ExpectReportedFailure(target);
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace

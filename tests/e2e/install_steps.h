@@ -1,0 +1,97 @@
+// tests/e2e/install_steps.h
+// What the install scenarios share: where a run writes, how to read it back, and the way from
+// the first page to the summary.
+#pragma once
+
+#include <windows.h>
+
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "tests/e2e/wizard_steps.h"
+
+namespace e2e {
+
+inline const char kThankYou[] =
+    "Thank you for installing Tarvelle.\n\nIf your host image application is running You may "
+    "need to restart it in order for the installed plugins to function correctly.";
+inline const char kFilesKey[] = "Software\\Tarvelle\\files\\pigmorademo";
+inline const char kShellKey[] = "Software\\Tarvelle\\files\\tarvelleshell";
+inline const char kUninstallKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvelle";
+inline const char kRoot[] = "C:\\Program Files\\Tarvelle\\";
+
+inline std::string FileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return "<missing>";
+    }
+    return std::string((std::istreambuf_iterator<char>(file)), {});
+}
+
+inline std::string Payload(const char* name) {
+    return FileBytes(std::string(TVL_PAYLOAD_DIR "\\") + name);
+}
+
+inline std::string Folder(int id) {
+    char path[MAX_PATH] = {};
+    SHGetSpecialFolderPathA(nullptr, path, id, FALSE);
+    return std::string(path) + "\\";
+}
+
+inline bool RegistryValue(const char* key, const char* name, DWORD& type, std::string& data) {
+    char buffer[1024] = {};
+    DWORD size = sizeof buffer;
+    if (SHGetValueA(HKEY_CURRENT_USER, key, name, &type, buffer, &size) != ERROR_SUCCESS) {
+        return false;
+    }
+    data.assign(buffer, size);
+    return true;
+}
+
+inline std::string RegistryString(const char* key, const char* name) {
+    DWORD type = 0;
+    std::string data;
+    if (!RegistryValue(key, name, type, data) || type != REG_SZ || data.empty()) {
+        return "<missing>";
+    }
+    return data.substr(0, data.size() - 1);
+}
+
+// Removes everything a run may have written, before and after each scenario.
+class InstallScenario : public WizardScenario {
+protected:
+    void SetUp() override { Forget(); }
+    void TearDown() override {
+        WizardScenario::TearDown();
+        Forget();
+    }
+    static void Forget() {
+        RunUnixShell("rm -rf \"" + UnixPathOnDriveC("Program Files/Tarvelle") + "\"");
+        DeleteFileA((Folder(CSIDL_COMMON_DESKTOPDIRECTORY) + "Tarvelle Shell.lnk").c_str());
+        DeleteFileA((Folder(CSIDL_COMMON_STARTMENU) + "Programs\\Tarvelle Shell.lnk").c_str());
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Tarvelle");
+        SHDeleteKeyA(HKEY_CURRENT_USER, kUninstallKey);
+    }
+
+    // From the start to the host selection page with both choices kept.
+    HWND ReachSelection(std::chrono::milliseconds searchTimeout = 30s) {
+        return StartSearch() ? WaitForPageWithControl(*installer, IDC_HOST_LIST, searchTimeout)
+                             : nullptr;
+    }
+
+    // From the start to the summary with both choices and every found host ticked.
+    HWND ReachSummary() {
+        HWND selection = ReachSelection();
+        if (selection == nullptr || !Click(selection, IDOK)) {
+            return nullptr;
+        }
+        return WaitForPageWithText(kSummaryStart);
+    }
+};
+
+}  // namespace e2e

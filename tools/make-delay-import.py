@@ -1,0 +1,28 @@
+#!/usr/bin/env python3
+"""Makes a delay-load import library from an ordinary mingw-w64 import library.
+
+    make-delay-import.py NM DLLTOOL IMPORT_LIBRARY DLL_NAME OUTPUT
+
+A program linked against the result loads DLL_NAME at its first call into it, by name, with
+whatever library search rules the program has set by then, instead of at start-up.
+"""
+import pathlib
+import subprocess
+import sys
+
+
+def main():
+    nm, dlltool, import_library, dll_name, output = sys.argv[1:6]
+    listing = subprocess.run([nm, import_library], check=True, capture_output=True, text=True)
+    names = sorted({line.split()[-1][len("__imp_"):] for line in listing.stdout.splitlines()
+                    if line.split()[-2:-1] == ["I"] and line.split()[-1].startswith("__imp_")})
+    if not names:
+        sys.exit(f"{import_library}: no imported functions found")
+    definition = pathlib.Path(output).with_suffix(".def")
+    definition.write_text(f"LIBRARY {dll_name}\nEXPORTS\n" + "".join(f"{n}\n" for n in names))
+    subprocess.run([dlltool, "--input-def", str(definition), "--dllname", dll_name,
+                    "--output-delaylib", output], check=True)
+
+
+if __name__ == "__main__":
+    main()
