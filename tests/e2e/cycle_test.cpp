@@ -94,26 +94,15 @@ void WritePng(const std::string& path, const Image& image) {
     std::ofstream(path, std::ios::binary) << png;
 }
 
-class CycleScenario : public WizardScenario {
+class CycleScenario : public InstallScenario {
 protected:
-    void SetUp() override {
-        RunUnixShell("rm -rf \"" + UnixPathOnDriveC("Program Files/Tarvelle") + "\"");
-        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Tarvelle");
-        SHDeleteKeyA(HKEY_CURRENT_USER, kUninstallKey);
-    }
-
     bool InstallEverything() {
         Start();
-        HWND selection =
-            StartSearch() ? WaitForPageWithControl(*installer, IDC_HOST_LIST, 30s) : nullptr;
-        if (selection == nullptr || !Click(selection, IDOK)) {
-            return false;
-        }
-        HWND summary = WaitForPageWithText(kSummaryStart);
+        HWND summary = ReachSummary();
         if (summary == nullptr || !Click(summary, IDOK)) {
             return false;
         }
-        HWND thanks = WaitForPageWithText("Thank you for installing Tarvelle.");
+        HWND thanks = WaitForPageWithText(kThankYou);
         return thanks != nullptr && Click(thanks, IDOK) && installer->WaitForExit();
     }
 

@@ -419,6 +419,10 @@ std::string UnixPathOnDriveC(const std::string& relative) {
     return std::string(prefix != nullptr ? prefix : "") + "/drive_c/" + relative;
 }
 
+bool RemoveFromDriveC(const std::string& relative) {
+    return RunUnixShell("rm -rf \"" + UnixPathOnDriveC(relative) + "\"");
+}
+
 void SaveScreenshot(const std::string& name) {
     const char* folder = std::getenv("TVL_SCREENSHOT_DIR");
     if (folder == nullptr || name.empty()) {

@@ -100,6 +100,8 @@ MessageBoxWindow WaitForMessageBox(const InstallerProcess& process, const char* 
 bool RunUnixShell(const std::string& command);
 // The Unix path of a folder of the prefix's C: drive ("Program Files" -> ".../drive_c/...").
 std::string UnixPathOnDriveC(const std::string& relative);
+// Removes a file or a whole folder of the prefix's C: drive, whatever its attributes.
+bool RemoveFromDriveC(const std::string& relative);
 
 // The whole screen as a PNG (ImageMagick's import), for a scenario that failed.
 void SaveScreenshot(const std::string& name);

@@ -70,10 +70,12 @@ public:
 
 private:
     static BOOL CALLBACK OnType(HMODULE image, LPSTR type, LONG_PTR self) {
-        return EnumResourceNamesA(image, type, &ResourceList::OnName, self) || TRUE;
+        EnumResourceNamesA(image, type, &ResourceList::OnName, self);
+        return TRUE;  // on to the next type whatever this one held
     }
     static BOOL CALLBACK OnName(HMODULE image, LPCSTR type, LPSTR name, LONG_PTR self) {
-        return EnumResourceLanguagesA(image, type, name, &ResourceList::OnLanguage, self) || TRUE;
+        EnumResourceLanguagesA(image, type, name, &ResourceList::OnLanguage, self);
+        return TRUE;
     }
     static BOOL CALLBACK OnLanguage(HMODULE image, LPCSTR type, LPCSTR name, WORD language,
                                     LONG_PTR self) {
@@ -111,10 +113,10 @@ std::string BuiltPayload(int id) {
 class PatchedInstaller {
 public:
     PatchedInstaller() : original_(TVL_INSTALLER_PATH) {
-        RunUnixShell("rm -rf \"" + UnixPathOnDriveC("tvl-patched") + "\"");
+        RemoveFromDriveC("tvl-patched");
         CreateDirectoryA(kPatchedFolder, nullptr);
     }
-    ~PatchedInstaller() { RunUnixShell("rm -rf \"" + UnixPathOnDriveC("tvl-patched") + "\""); }
+    ~PatchedInstaller() { RemoveFromDriveC("tvl-patched"); }
     static std::string Path() { return std::string(kPatchedFolder) + "TarvelleSetup.exe"; }
 
     bool Replace(int id, const std::string& bytes) { return Change(id, &bytes); }
@@ -364,7 +366,7 @@ TEST_F(FaultScenario, ADiskThatFillsUpDuringTheWriteKeepsTheOldFileWhole) {
 TEST_F(FaultScenario, TypedDirectoriesThatCannotExistAreReported) {
     ProgramFilesTree tree("tvl-e2e-typed");
     ASSERT_TRUE(tree.Make("Photoshop/Plug-Ins"));
-    RunUnixShell("rm -rf \"" + UnixPathOnDriveC("tvl-e2e-long") + "\"");
+    RemoveFromDriveC("tvl-e2e-long");
     std::string longDirectory = "C:\\tvl-e2e-long\\";
     while (longDirectory.size() <= MAX_PATH) {
         longDirectory += "abcdefghijklmnopqrstuvwxyz\\";
@@ -396,7 +398,7 @@ TEST_F(FaultScenario, TypedDirectoriesThatCannotExistAreReported) {
         << "a folder was made for a path that cannot be used";
     EXPECT_TRUE(FileBytes(std::string(kRoot) + "TarvelleShell.exe") ==
                 Payload("TarvelleShell.exe"));
-    RunUnixShell("rm -rf \"" + UnixPathOnDriveC("tvl-e2e-long") + "\"");
+    RemoveFromDriveC("tvl-e2e-long");
 }
 
 // A symbolic link to its own folder inside Program Files: the walk still ends.

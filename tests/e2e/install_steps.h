@@ -71,7 +71,7 @@ protected:
         Forget();
     }
     static void Forget() {
-        RunUnixShell("rm -rf \"" + UnixPathOnDriveC("Program Files/Tarvelle") + "\"");
+        RemoveFromDriveC("Program Files/Tarvelle");
         DeleteFileA((Folder(CSIDL_COMMON_DESKTOPDIRECTORY) + "Tarvelle Shell.lnk").c_str());
         DeleteFileA((Folder(CSIDL_COMMON_STARTMENU) + "Programs\\Tarvelle Shell.lnk").c_str());
         SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Tarvelle");

@@ -65,7 +65,7 @@ public:
     }
 
 private:
-    static void Remove() { RunUnixShell("rm -rf \"" + UnixPathOnDriveC("tvl-downloads") + "\""); }
+    static void Remove() { RemoveFromDriveC("tvl-downloads"); }
     bool ready_ = false;
     bool hadOverrides_ = false;
     std::string previous_;

@@ -42,9 +42,7 @@ public:
     }
 
 private:
-    void Remove() const {
-        RunUnixShell("rm -rf \"" + UnixPathOnDriveC("Program Files") + "/" + name_ + "\"");
-    }
+    void Remove() const { RemoveFromDriveC("Program Files/" + name_); }
     std::string name_;
 };
 
