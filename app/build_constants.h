@@ -3,4 +3,3 @@
 
 inline constexpr char kSupportWebAddress[] = "https://www.tarvelle.example/support";
 inline constexpr char kSupportEmail[] = "support@tarvelle.example";
-inline constexpr char kMakerWebAddress[] = "https://www.tarvelle.example/";

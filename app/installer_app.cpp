@@ -18,7 +18,7 @@ bool InstallerApp::InitInstance() {
         session.Run();
     } catch (...) {
         // Whatever escaped the run, files already written stay where they are.
-        pages_.ShowMessageBox(UnknownExceptionText(), kBoxOk);
+        pages_.ShowMessageBox(UnknownExceptionText());
     }
     return false;
 }

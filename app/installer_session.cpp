@@ -2,14 +2,18 @@
 #include "app/installer_session.h"
 
 #include "app/build_constants.h"
-#include "app/install_locations.h"
-#include "discovery/drive_table.h"
 #include "discovery/host_finder.h"
+#include "discovery/host_search.h"
+#include "install/components.h"
+#include "install/file_location_record.h"
+#include "install/install_locations.h"
+#include "install/payload_file.h"
 #include "install/resource_source.h"
+#include "install/shell_application.h"
 #include "pages/wizard_pages.h"
 #include "resources/resource.h"
+#include "support/event_log.h"
 #include "support/exception.h"
-#include "support/special_folder.h"
 #include "support/text_buffer.h"
 
 const char kRefusalText[] =
@@ -45,31 +49,6 @@ const char kNoHostText[] =
 
 namespace {
 
-constexpr std::uint32_t kSearchDepth = 4;
-
-// The Program Files folder and, on 64-bit Windows, the 32-bit one beside it, where the image
-// editors of that generation live.
-std::vector<Text> ProgramFilesRoots() {
-    std::vector<Text> roots{ProgramFilesFolder()};
-    Text x86;
-    if (SpecialFolder(kFolderProgramFilesX86, x86)) {
-        Text a = x86;
-        Text b = roots.front();
-        if (a.MakeLower() != b.MakeLower()) {
-            roots.push_back(x86);
-        }
-    }
-    return roots;
-}
-
-std::vector<Text> FixedDriveRoots() {
-    std::vector<Text> roots;
-    for (const std::string& root : ListDriveRoots(DriveKind::Fixed)) {
-        roots.emplace_back(root);
-    }
-    return roots;
-}
-
 Text ReadLicenseText() {
     ResourceSource payload;
     if (!payload.Load(IDR_PAYLOAD_LICENSE)) {
@@ -102,7 +81,7 @@ InstallerSession::~InstallerSession() = default;
 void InstallerSession::Run() {
     const bool controlHeld = pages_.ControlKeyHeld();
     if (!isAdministrator && !controlHeld) {
-        pages_.ShowMessagePage(kRefusalText, true, nullptr);
+        pages_.ShowMessagePage(kRefusalText, MessagePageForm::OkOnly);
         runState = RunState::Stopped;
         return;
     }
@@ -125,10 +104,10 @@ void InstallerSession::Run() {
 void InstallerSession::ShowClosingPage() {
     switch (runState) {
         case RunState::ComponentsFailed:
-            pages_.ShowMessagePage(ErrorPageText(errors).Bytes(), true, nullptr);
+            pages_.ShowMessagePage(ErrorPageText(errors).Bytes(), MessagePageForm::OkOnly);
             break;
         case RunState::Succeeded:
-            pages_.ShowMessagePage(kThankYouText, true, nullptr);
+            pages_.ShowMessagePage(kThankYouText, MessagePageForm::OkOnly);
             break;
         default:
             break;
@@ -136,7 +115,7 @@ void InstallerSession::ShowClosingPage() {
 }
 
 void InstallerSession::SearchForHosts() {
-    if (pages_.ShowMessagePage(kWelcomeText, false, nullptr) != kPageOk) {
+    if (pages_.ShowMessagePage(kWelcomeText, MessagePageForm::ContinueOrCancel) != kPageOk) {
         runState = RunState::Stopped;
         return;
     }
@@ -145,19 +124,18 @@ void InstallerSession::SearchForHosts() {
         runState = RunState::Stopped;
         return;
     }
-    bool shell = false;
-    bool search = false;
-    if (pages_.ShowChoicePage(isAdministrator, shell, search) != kPageOk) {
+    const ComponentChoice choice = pages_.ShowChoicePage(isAdministrator);
+    if (choice.end != kPageOk) {
         runState = RunState::Stopped;
         return;
     }
-    installShell = shell;
-    searchHosts = search;
+    installShell = choice.installShell;
+    searchHosts = choice.searchHosts;
     if (!searchHosts) {
         runState = RunState::ReadyToInstall;
         return;
     }
-    if (pages_.ShowMessagePage(kSearchNoticeText, false, nullptr) != kPageOk) {
+    if (pages_.ShowMessagePage(kSearchNoticeText, MessagePageForm::ContinueOrCancel) != kPageOk) {
         runState = RunState::Stopped;
         return;
     }
@@ -168,7 +146,7 @@ void InstallerSession::SearchForHosts() {
         return;
     }
     if (hosts.empty()) {
-        if (pages_.ShowMessageBox(kSearchDrivesQuestion, kBoxYesNo) != kAnswerYes) {
+        if (!pages_.AskYesNo(kSearchDrivesQuestion)) {
             runState = RunState::ReadyToInstall;
             return;
         }
@@ -180,21 +158,11 @@ void InstallerSession::SearchForHosts() {
     runState = hosts.empty() ? RunState::NoHostsFound : RunState::HostsFound;
 }
 
-bool InstallerSession::SearchRoots(SearchProgress& page, HostFinder& finder,
-                                   const std::vector<Text>& roots) {
-    for (const Text& root : roots) {
-        if (!page.RunWalk(finder, root, kSearchDepth)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void InstallerSession::SelectHosts() {
     hosts.push_back(HostRecord{"user selected plugin location",
                                "user selected plugin file location", DefaultPluginFolder(),
                                "user_selected", false});
-    const int end = pages_.ShowHostSelectionPage(hosts, kSelectionPrompt);
+    const PageEnd end = pages_.ShowHostSelectionPage(hosts, kSelectionPrompt);
     if (end == kPageOk) {
         runState = RunState::ReadyToInstall;
     } else if (end == kPageCancel) {
@@ -205,10 +173,73 @@ void InstallerSession::SelectHosts() {
 void InstallerSession::HandleNoHostFound() {
     const Text caption("Unknown (edit with 'Options' button)");
     AddHost(hosts, "Unknown Host Application", DefaultPluginFolder(), "other", &caption);
-    if (pages_.ShowMessagePage(kNoHostText, false, "Skip") != kPageOk) {
+    if (pages_.ShowMessagePage(kNoHostText, MessagePageForm::ContinueOrSkip) != kPageOk) {
         runState = RunState::ReadyToInstall;
         return;
     }
     runState = pages_.ShowPluginDirDialog(hosts.back()) == kPageOk ? RunState::ReadyToInstall
                                                                    : RunState::Stopped;
+}
+
+InstallPlan InstallerSession::Plan() const {
+    InstallPlan plan;
+    plan.installShell = installShell;
+    for (const HostRecord& host : hosts) {
+        if (host.install) {
+            plan.hostPlugins.push_back({host.displayName, host.pluginDirectory, host.key});
+        }
+    }
+    return plan;
+}
+
+Text InstallerSession::SummaryLines() const {
+    return ::SummaryLines(Plan());
+}
+
+void InstallerSession::Install() {
+    Text confirmation("The installer has all the info it needs to install ");
+    confirmation.Append(kProductTitle);
+    confirmation.Append(" for the following:\n\n");
+    confirmation.Append(SummaryLines().View());
+    confirmation.Append(
+        "Click 'Continue' to copy the installation files now or 'Cancel' to stop the "
+        "installation.");
+    if (pages_.ShowMessagePage(confirmation.Bytes(), MessagePageForm::ContinueOrCancel) !=
+        kPageOk) {
+        runState = RunState::Stopped;
+        return;
+    }
+    runState =
+        CarryOutInstallPlan(Plan(), *this) ? RunState::Succeeded : RunState::ComponentsFailed;
+}
+
+bool InstallerSession::ExtractPayload(const Text& target, int payloadId) {
+    return WritePayloadFile(target, payloadId, *this);
+}
+
+bool InstallerSession::InstallPlugin(const Text& directory, const Text& locationKey,
+                                     const Text& extension) {
+    return InstallPluginFile(directory, locationKey, extension, *this);
+}
+
+bool InstallerSession::InstallPresets() {
+    return InstallPresetsFile(*this);
+}
+
+bool InstallerSession::RecordFileLocation(const Text& path, const Text& component,
+                                          const Text& locationKey) {
+    return WriteFileLocationRecord(path, component, locationKey);
+}
+
+bool InstallerSession::InstallShellApplication() {
+    return InstallShellFiles(*this);
+}
+
+void InstallerSession::FileNotWritten(const Text& path) {
+    pages_.ShowMessageBox(
+        FormatText("Error writing file '%s'.\nMake sure the host application "
+                   "is not running and retry the installation.",
+                   path.CStr()));
+    errors.Append("\nError writing file ");
+    errors.Append(path.View());
 }

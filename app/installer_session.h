@@ -3,17 +3,16 @@
 
 #include "app/run_state.h"
 #include "discovery/host_record.h"
+#include "install/failed_file_report.h"
+#include "install/install_plan.h"
 #include "support/text.h"
 
-#include <vector>
-
-class HostFinder;
-class SearchProgress;
 class WizardPages;
 
 // The whole state of one run. The state operations talk to each other only through these
-// fields and to the user only through the pages.
-class InstallerSession {
+// fields and to the user only through the pages; the work itself is done by the operations of
+// discovery/ and install/, which report a file they could not write back here.
+class InstallerSession : private FailedFileReport {
 public:
     // Probes the rights; shows nothing.
     explicit InstallerSession(WizardPages& pages);
@@ -35,6 +34,9 @@ public:
     void Install();
     Text SummaryLines() const;
 
+    // What Install writes, from the choices and the ticked hosts.
+    InstallPlan Plan() const;
+
     // Inflates a payload into target; a failure is reported to the user and in errors.
     bool ExtractPayload(const Text& target, int payloadId);
     bool InstallPlugin(const Text& directory, const Text& locationKey, const Text& extension);
@@ -53,8 +55,8 @@ public:
     HostList hosts;
 
 private:
-    // Walks each root in turn; false as soon as the user stops one.
-    bool SearchRoots(SearchProgress& page, HostFinder& finder, const std::vector<Text>& roots);
+    // The box and the error line of a file that could not be written.
+    void FileNotWritten(const Text& path) override;
 
     WizardPages& pages_;
 };

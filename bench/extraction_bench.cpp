@@ -18,29 +18,21 @@
 #include <string>
 #include <vector>
 
-#include "app/installer_session.h"
 #include "bench/bench_timing.h"
-#include "pages/wizard_pages.h"
+#include "install/payload_file.h"
 
 namespace {
 
 constexpr int kLargePayload = 950;
 constexpr int kTransferBuffer = 16384;
 
-// The extraction must not ask anything; a message box here means it failed.
-class SilentPages : public WizardPages {
+// The extraction must not fail; a report here ends the benchmark.
+class FailureEndsTheRun : public FailedFileReport {
 public:
-    bool ControlKeyHeld() override { return false; }
-    int ShowMessagePage(const std::string&, bool, const char*) override { return kPageCancel; }
-    int ShowMessageBox(const std::string& text, unsigned) override {
-        std::fprintf(stderr, "extraction failed: %s\n", text.c_str());
+    void FileNotWritten(const Text& path) override {
+        std::fprintf(stderr, "extraction failed: %s\n", path.CStr());
         std::exit(1);
     }
-    int ShowLicensePage(const std::string&) override { return kPageCancel; }
-    int ShowChoicePage(bool, bool&, bool&) override { return kPageCancel; }
-    std::unique_ptr<SearchProgress> OpenSearchingPage() override { return nullptr; }
-    int ShowHostSelectionPage(HostList&, const std::string&) override { return kPageCancel; }
-    int ShowPluginDirDialog(HostRecord&) override { return kPageCancel; }
 };
 
 // Inflates the resource straight into a file: zlib's own loop, no layers.
@@ -82,14 +74,13 @@ long long FileSize(const std::string& path) {
 }
 
 int Speed(const std::string& folder, int rounds) {
-    SilentPages pages;
-    InstallerSession session(pages);
+    FailureEndsTheRun report;
     std::vector<double> ours;
     std::vector<double> bare;
     for (int round = 0; round < rounds; ++round) {
         const std::string target = folder + "\\ours.bin";
         double start = Now();
-        if (!session.ExtractPayload(Text(target), kLargePayload)) {
+        if (!WritePayloadFile(Text(target), kLargePayload, report)) {
             return 1;
         }
         const double oursSeconds = Now() - start;
@@ -113,10 +104,9 @@ int Speed(const std::string& folder, int rounds) {
 }
 
 int Memory(int id, const std::string& folder) {
-    SilentPages pages;
-    InstallerSession session(pages);
+    FailureEndsTheRun report;
     const std::string target = folder + "\\memory.bin";
-    if (!session.ExtractPayload(Text(target), id)) {
+    if (!WritePayloadFile(Text(target), id, report)) {
         return 1;
     }
     PROCESS_MEMORY_COUNTERS_EX counters{};

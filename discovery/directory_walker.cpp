@@ -1,9 +1,15 @@
 // discovery/directory_walker.cpp
 #include "discovery/directory_walker.h"
 
+#include "support/paths.h"
+
 namespace {
 
 constexpr std::uint32_t kDirectoryAttribute = 0x10;
+
+bool IsDirectoryEntry(const DirectoryEntry& entry) {
+    return (entry.attributes & kDirectoryAttribute) != 0;
+}
 
 }  // namespace
 
@@ -30,55 +36,59 @@ void DirectoryWalker::List(const Text& directory, const char* pattern, std::uint
     if (directory.IsEmpty()) {
         return;
     }
-    Text folder = directory;
-    const char last = folder[folder.Length() - 1];
-    if (last != '\\' && last != '/') {
-        folder.Append("\\");
-    }
+    const Text folder(WithTrailingSeparator(directory.Bytes()));
     DirectoryListing listing(folder + pattern);
     if (!listing.IsOpen()) {
         return;
     }
     do {
-        const DirectoryEntry& entry = listing.Entry();
-        bool visitAgain = true;
-        while (visitAgain) {
-            visitAgain = false;
-            // Checked before every entry at every level, so a stop takes effect at once.
-            if (cancelFlag != nullptr && *cancelFlag == 1) {
-                throw Exception(ExceptionCode::User);
-            }
-            const bool isDirectory = (entry.attributes & kDirectoryAttribute) != 0;
-            if (isDirectory && (budget == 0 || entry.name == "." || entry.name == "..")) {
-                break;
-            }
-            if (!isDirectory && directoriesOnly) {
-                break;
-            }
-            const Text path =
-                isDirectory ? folder + entry.name.CStr() + "\\" : folder + entry.name.CStr();
-            bool descend = false;
-            try {
-                if (isDirectory) {
-                    descend = VisitDirectory(entry, path);
-                } else {
-                    VisitFile(path);
-                }
-            } catch (const Exception& exception) {
-                ReportException(exception);
-                ReportEventFormatted(isDirectory ? "exception while processing directory %s"
-                                                 : "exception while processing file %s",
-                                     path.CStr());
-                visitAgain = OnException(exception);
-                descend = false;
-            }
-            if (descend) {
-                List(path, pattern, budget - 1);
-            }
-        }
-        if (ShouldStop()) {
-            break;
-        }
-    } while (listing.Next());
+        VisitEntry(listing.Entry(), folder, pattern, budget);
+    } while (!ShouldStop() && listing.Next());
     DirectoryDone(folder);
+}
+
+void DirectoryWalker::VisitEntry(const DirectoryEntry& entry, const Text& folder,
+                                 const char* pattern, std::uint32_t budget) {
+    const bool isDirectory = IsDirectoryEntry(entry);
+    for (bool visitAgain = true; visitAgain;) {
+        // Checked before every entry at every level, so a stop takes effect at once.
+        ThrowIfCancelled();
+        if (!IsVisited(entry, budget)) {
+            return;
+        }
+        const Text path =
+            isDirectory ? folder + entry.name.CStr() + "\\" : folder + entry.name.CStr();
+        visitAgain = false;
+        bool descend = false;
+        try {
+            if (isDirectory) {
+                descend = VisitDirectory(entry, path);
+            } else {
+                VisitFile(path);
+            }
+        } catch (const Exception& exception) {
+            ReportException(exception);
+            ReportEventFormatted(isDirectory ? "exception while processing directory %s"
+                                             : "exception while processing file %s",
+                                 path.CStr());
+            visitAgain = OnException(exception);
+            descend = false;
+        }
+        if (descend) {
+            List(path, pattern, budget - 1);
+        }
+    }
+}
+
+bool DirectoryWalker::IsVisited(const DirectoryEntry& entry, std::uint32_t budget) const {
+    if (!IsDirectoryEntry(entry)) {
+        return !directoriesOnly;
+    }
+    return budget != 0 && entry.name != "." && entry.name != "..";
+}
+
+void DirectoryWalker::ThrowIfCancelled() const {
+    if (cancelFlag != nullptr && *cancelFlag == 1) {
+        throw Exception(ExceptionCode::User);
+    }
 }

@@ -34,4 +34,12 @@ protected:
 
 private:
     void List(const Text& directory, const char* pattern, std::uint32_t budget);
+    // One entry of folder: visited (again, for as long as OnException asks) and, when the visit
+    // says so, descended into.
+    void VisitEntry(const DirectoryEntry& entry, const Text& folder, const char* pattern,
+                    std::uint32_t budget);
+    // Whether the entry is visited at all: ".", "..", directories past the budget and, for a
+    // walker of directories only, files are not.
+    bool IsVisited(const DirectoryEntry& entry, std::uint32_t budget) const;
+    void ThrowIfCancelled() const;
 };

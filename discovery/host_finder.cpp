@@ -13,9 +13,9 @@ HostFinder::~HostFinder() = default;
 void HostFinder::VisitFile(const Text&) {}
 
 bool HostFinder::VisitDirectory(const DirectoryEntry& entry, const Text& path) {
-    if (IsExcludedFromSearch(entry.attributes)) {
-        return false;
+    const FolderVerdict verdict = RecogniseHostFolder(entry.attributes, entry.name, path, *hosts_);
+    if (verdict != FolderVerdict::Excluded) {
+        ReportEvent(path.CStr());
     }
-    ReportEvent(path.CStr());
-    return RecogniseHostFolderName(entry.name, path, *hosts_);
+    return verdict == FolderVerdict::Descend;
 }

@@ -1,6 +1,8 @@
 // discovery/host_folder_rule.cpp
 #include "discovery/host_folder_rule.h"
 
+#include "resources/install_contract.h"
+
 namespace {
 
 constexpr std::uint32_t kHidden = 0x2;
@@ -24,32 +26,28 @@ constexpr KnownHost kKnownHosts[] = {
     {"paint shop pro", "Paint Shop Pro", "paintshoppro"},
 };
 
-}  // namespace
-
 bool IsExcludedFromSearch(std::uint32_t attributes) {
     return (attributes & (kHidden | kSystem | kTemporary | kOffline | kBit20000)) != 0;
 }
 
-bool RecogniseHostFolderName(const Text& name, const Text& fullPath, HostList& hosts) {
+}  // namespace
+
+FolderVerdict RecogniseHostFolder(std::uint32_t attributes, const Text& name, const Text& fullPath,
+                                  HostList& hosts) {
+    if (IsExcludedFromSearch(attributes)) {
+        return FolderVerdict::Excluded;
+    }
     Text start = name.Left(4);
     if (start.MakeLower() != "plug") {
-        return true;
+        return FolderVerdict::Descend;
     }
     Text path = fullPath;
     path.MakeLower();
     for (const KnownHost& host : kKnownHosts) {
         if (path.Find(host.pathPart) != Text::kNotFound) {
-            AddHost(hosts, host.displayName, path + "tvl\\", host.key);
-            return false;
+            AddHost(hosts, host.displayName, path + contract::kHostPluginSubfolder, host.key);
+            return FolderVerdict::HostFound;
         }
     }
-    return true;
-}
-
-bool RecogniseHostFolder(std::uint32_t attributes, const Text& name, const Text& fullPath,
-                         HostList& hosts) {
-    if (IsExcludedFromSearch(attributes)) {
-        return false;
-    }
-    return RecogniseHostFolderName(name, fullPath, hosts);
+    return FolderVerdict::Descend;
 }

@@ -5,16 +5,16 @@
 
 #include "discovery/host_record.h"
 
-// Directories the search neither shows nor enters: hidden, system, temporary, offline, and
-// the attribute bit 0x20000.
-bool IsExcludedFromSearch(std::uint32_t attributes);
+// What the search does with one directory.
+enum class FolderVerdict {
+    Excluded,   // hidden, system, temporary, offline or with the attribute bit 0x20000: neither
+                // shown nor entered
+    HostFound,  // a known host's plug-in folder, appended to the hosts: shown, not entered
+    Descend,    // anything else: shown and entered
+};
 
-// Whether a directory named name (full path fullPath, ending in "\") is a known host's plug-in
-// folder. If it is, appends the host and answers false (the folder is not entered); otherwise
-// answers true (the search descends).
-bool RecogniseHostFolderName(const Text& name, const Text& fullPath, HostList& hosts);
-
-// The whole rule for one directory entry: excluded directories answer false, the rest as
-// RecogniseHostFolderName.
-bool RecogniseHostFolder(std::uint32_t attributes, const Text& name, const Text& fullPath,
-                         HostList& hosts);
+// The rule for a directory named name, full path fullPath (ending in "\"), with its attributes.
+// A folder whose name begins with "plug" and whose lower-cased path names a known host is that
+// host's plug-in folder.
+FolderVerdict RecogniseHostFolder(std::uint32_t attributes, const Text& name, const Text& fullPath,
+                                  HostList& hosts);

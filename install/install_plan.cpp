@@ -1,49 +1,40 @@
 // install/install_plan.cpp
-#include "app/install_locations.h"
-#include "app/installer_session.h"
-#include "pages/wizard_pages.h"
+#include "install/install_plan.h"
 
-Text InstallerSession::SummaryLines() const {
+#include "install/components.h"
+#include "install/install_locations.h"
+#include "install/shell_application.h"
+#include "resources/install_contract.h"
+
+Text SummaryLines(const InstallPlan& plan) {
     Text lines;
-    if (installShell) {
+    if (plan.installShell) {
         lines.Append(".    TarvelleShell app with plugin\n");
     }
-    for (const HostRecord& host : hosts) {
-        if (host.install) {
-            lines.Append(".    plugin for ");
-            lines.Append(host.displayName.View());
-            lines.Append("\n");
-        }
+    for (const HostPlugin& host : plan.hostPlugins) {
+        lines.Append(".    plugin for ");
+        lines.Append(host.displayName.View());
+        lines.Append("\n");
     }
     lines.Append("\n");
     return lines;
 }
 
-void InstallerSession::Install() {
-    Text confirmation("The installer has all the info it needs to install ");
-    confirmation.Append(kProductTitle);
-    confirmation.Append(" for the following:\n\n");
-    confirmation.Append(SummaryLines().View());
-    confirmation.Append(
-        "Click 'Continue' to copy the installation files now or 'Cancel' to stop the "
-        "installation.");
-    if (pages_.ShowMessagePage(confirmation.Bytes(), false, nullptr) != kPageOk) {
-        runState = RunState::Stopped;
-        return;
-    }
+bool CarryOutInstallPlan(const InstallPlan& plan, FailedFileReport& report) {
+    using namespace contract;
     bool failed = false;
-    if (installShell) {
-        if (InstallShellApplication()) {
-            failed |= !InstallPlugin(InstallRoot() + "plugins\\", "tarvelleshell", "tvplg");
+    if (plan.installShell) {
+        if (InstallShellFiles(report)) {
+            failed |= !InstallPluginFile(InstallRoot() + kShellPluginFolder, kShellLocationKey,
+                                         kShellPluginExtension, report);
         } else {
             failed = true;
         }
     }
-    failed |= !InstallPresets();
-    for (const HostRecord& host : hosts) {
-        if (host.install) {
-            failed |= !InstallPlugin(host.pluginDirectory, host.key, "8bf");
-        }
+    failed |= !InstallPresetsFile(report);
+    for (const HostPlugin& host : plan.hostPlugins) {
+        failed |=
+            !InstallPluginFile(host.directory, host.locationKey, kHostPluginExtension, report);
     }
-    runState = failed ? RunState::ComponentsFailed : RunState::Succeeded;
+    return !failed;
 }

@@ -13,7 +13,7 @@ public:
     ~ResourceSource() override;
 
     // Finds resource id of type typeName ("bin" matches "BIN") in module (null: this
-    // executable). False, with the handle cleared, when it is missing or cannot be loaded.
+    // executable). False, with nothing left to read, when it is missing or cannot be loaded.
     bool Load(int id, void* module = nullptr, const char* typeName = "bin");
 
     std::int32_t Read(char* buffer, std::int32_t max) override;
@@ -24,5 +24,4 @@ private:
     const char* bytes_ = nullptr;
     std::int32_t size_ = 0;
     std::int32_t position_ = 0;
-    void* resource_ = nullptr;
 };

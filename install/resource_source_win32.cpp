@@ -9,7 +9,9 @@ ResourceSource::~ResourceSource() = default;
 
 bool ResourceSource::Load(int id, void* module, const char* typeName) {
     HMODULE owner = module != nullptr ? static_cast<HMODULE>(module) : GetModuleHandleA(nullptr);
-    resource_ = nullptr;
+    bytes_ = nullptr;
+    size_ = 0;
+    position_ = 0;
     HRSRC found = FindResourceA(owner, MAKEINTRESOURCEA(id), typeName);
     HGLOBAL loaded = found != nullptr ? LoadResource(owner, found) : nullptr;
     if (loaded == nullptr) {
@@ -20,10 +22,8 @@ bool ResourceSource::Load(int id, void* module, const char* typeName) {
     if (bytes == nullptr && size != 0) {
         return false;
     }
-    resource_ = loaded;
     bytes_ = static_cast<const char*>(bytes);
     size_ = static_cast<std::int32_t>(size);
-    position_ = 0;
     return true;
 }
 

@@ -1,48 +1,31 @@
 // install/shell_application.cpp
-#include "app/build_constants.h"
-#include "app/install_locations.h"
-#include "app/installer_session.h"
+#include "install/shell_application.h"
+
+#include "install/file_location_record.h"
+#include "install/install_locations.h"
+#include "install/payload_file.h"
 #include "install/shortcut.h"
+#include "install/uninstall_entry.h"
+#include "resources/install_contract.h"
 #include "resources/resource.h"
 #include "support/files.h"
-#include "support/registry_key.h"
 #include "support/special_folder.h"
 
-namespace {
-
-const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvelle";
-
-void RegisterUninstaller(const Text& directory) {
-    RegistryKey key(RegistryKey::kCurrentUser, Text(), false);
-    key.Open(kUninstallKey, true);
-    key.SetString("UninstallString", directory + "uninstall.exe");
-    key.SetString("DisplayName", "Tarvelle Uninstall Manager");
-    key.SetString("DisplayVersion", "1.0");
-    key.SetString("Publisher", "Tarvelle");
-    key.SetString("InstallLocation", directory);
-    key.SetString("URLInfoAbout", kMakerWebAddress);
-    key.SetDword("NoModify", 1);
-    key.SetDword("NoRepair", 1);
-}
-
-}  // namespace
-
-bool InstallerSession::InstallShellApplication() {
+bool InstallShellFiles(FailedFileReport& report) {
+    using namespace contract;
     const Text directory = InstallRoot();
     MakeDirectories(directory);
-    const Text shell = directory + "TarvelleShell.exe";
-    if (!ExtractPayload(shell, IDR_PAYLOAD_SHELL)) {
+    const Text shell = directory + kShellFile;
+    if (!WritePayloadFile(shell, IDR_PAYLOAD_SHELL, report)) {
         return false;
     }
-    RecordFileLocation(shell, "tarvelleshell", "tarvelleshell");
-    if (!ExtractPayload(directory + "uninstall.exe", IDR_PAYLOAD_UNINSTALLER)) {
+    WriteFileLocationRecord(shell, kShellComponent, kShellLocationKey);
+    if (!WritePayloadFile(directory + kUninstallerFile, IDR_PAYLOAD_UNINSTALLER, report)) {
         return false;
     }
-    // Shortcuts and the uninstall entry are conveniences: their failures are not reported.
-    CreateShortcut(CommonDesktopFolder() + "Tarvelle Shell.lnk", "Tarvelle Shell Image Editor",
-                   shell);
-    CreateShortcut(CommonStartMenuFolder() + "Programs\\Tarvelle Shell.lnk", "Tarvelle Shell",
-                   shell);
-    RegisterUninstaller(directory);
+    CreateShortcut(CommonDesktopFolder() + kShortcutFile, kDesktopShortcutDescription, shell);
+    CreateShortcut(CommonStartMenuFolder() + kStartMenuProgramsFolder + kShortcutFile,
+                   kStartMenuShortcutDescription, shell);
+    RegisterUninstallEntry(directory);
     return true;
 }

@@ -7,37 +7,10 @@
 #include <shobjidl.h>
 
 #include "install/shortcut.h"
+#include "support/com_pointer.h"
+#include "support/com_scope.h"
 
 namespace {
-
-// COM for this thread, from construction to destruction.
-class ComScope {
-public:
-    ComScope() { CoInitialize(nullptr); }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-    ~ComScope() { CoUninitialize(); }
-};
-
-// Owns one interface pointer and releases it.
-template <typename Interface>
-class ComPointer {
-public:
-    ComPointer() = default;
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-    ~ComPointer() {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-        }
-    }
-    Interface* operator->() const { return pointer_; }
-    Interface* Get() const { return pointer_; }
-    void** Out() { return reinterpret_cast<void**>(&pointer_); }
-
-private:
-    Interface* pointer_ = nullptr;
-};
 
 constexpr DWORD kPathBuffer = MAX_PATH;
 
@@ -58,12 +31,12 @@ bool CreateShortcut(const Text& linkPath, const Text& description, const Text& t
     const ComScope com;
     ComPointer<IShellLinkA> link;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                link.Out())) ||
+                                link.OutVoid())) ||
         link.Get() == nullptr) {
         return false;
     }
     ComPointer<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, file.Out())) || file.Get() == nullptr) {
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.OutVoid())) || file.Get() == nullptr) {
         return false;
     }
     if (FAILED(link->SetPath(absolute)) || FAILED(link->SetDescription(description.CStr()))) {

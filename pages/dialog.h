@@ -20,7 +20,6 @@ public:
     void CreateModeless(HWND owner = nullptr);
 
     HWND Window() const { return window_; }
-    int TemplateId() const { return templateId_; }
 
 protected:
     virtual BOOL OnInitDialog() { return TRUE; }

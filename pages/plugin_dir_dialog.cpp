@@ -5,6 +5,7 @@
 
 #include "pages/message_box.h"
 #include "resources/resource.h"
+#include "support/paths.h"
 
 const char kFullPathRequiredText[] =
     "Please enter the full path of a folder, for example C:\\Program Files\\Editor\\Plug-Ins\\";
@@ -62,26 +63,6 @@ std::string DialogItemText(HWND dialog, int id) {
 }
 
 }  // namespace
-
-bool IsFullDirectoryPath(const std::string& text) {
-    const bool driveLetter =
-        text.size() >= 3 &&
-        ((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= 'a' && text[0] <= 'z')) &&
-        text[1] == ':' && text[2] == '\\';
-    if (driveLetter) {
-        return true;
-    }
-    if (text.size() < 5 || text[0] != '\\' || text[1] != '\\') {
-        return false;
-    }
-    // "\\server\share\": a server name, a share name, each followed by a separator.
-    const std::size_t serverEnd = text.find('\\', 2);
-    if (serverEnd == std::string::npos || serverEnd == 2) {
-        return false;
-    }
-    const std::size_t shareEnd = text.find('\\', serverEnd + 1);
-    return shareEnd != std::string::npos && shareEnd > serverEnd + 1;
-}
 
 PluginDirDialog::PluginDirDialog(HostRecord& host)
     : Dialog(IDD_PLUGIN_DIR_DIALOG),

@@ -26,7 +26,4 @@ private:
     std::string directoryText_;
 };
 
-// Whether text names a folder by its full path: a drive letter with ":\" or "\\server\share\".
-bool IsFullDirectoryPath(const std::string& text);
-
 extern const char kFullPathRequiredText[];

@@ -29,10 +29,6 @@ void SearchingPage::WriteLine(const char* line) {
     }
 }
 
-void SearchingPage::OnOK() {
-    End(IDOK);
-}
-
 void SearchingPage::OnCancel() {
     if (InstallerMessageBox("Are you sure you want to quit?", MB_YESNO) == IDYES) {
         cancelRequested = 1;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "pages/dialog.h"
-#include "pages/search_progress.h"
+#include "discovery/search_progress.h"
 
 // Template 179, modeless: on screen while the search runs on the same thread. Each progress
 // line goes into the status text, and every ninth line lets one pending message of the page
@@ -15,7 +15,6 @@ public:
     void WriteLine(const char* line) override;
 
 protected:
-    void OnOK() override;
     void OnCancel() override;
 };
 

@@ -3,10 +3,10 @@
 
 #include <windows.h>
 
-#include "pages/message_box.h"
 #include "pages/choice_page.h"
 #include "pages/host_selection_page.h"
 #include "pages/license_page.h"
+#include "pages/message_box.h"
 #include "pages/message_page.h"
 #include "pages/plugin_dir_dialog.h"
 #include "pages/searching_page.h"
@@ -18,41 +18,46 @@ bool Win32WizardPages::ControlKeyHeld() {
     return held || (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
 }
 
-int Win32WizardPages::ShowMessagePage(const std::string& text, bool singleButton,
-                                      const char* cancelCaption) {
-    MessagePage page(text, singleButton, cancelCaption);
-    return static_cast<int>(page.DoModal());
+PageEnd Win32WizardPages::ShowMessagePage(const std::string& text, MessagePageForm form) {
+    MessagePage page(text, form == MessagePageForm::OkOnly,
+                     form == MessagePageForm::ContinueOrSkip ? "Skip" : nullptr);
+    return static_cast<PageEnd>(page.DoModal());
 }
 
-int Win32WizardPages::ShowMessageBox(const std::string& text, unsigned buttons) {
-    return InstallerMessageBox(text.c_str(), buttons);
+void Win32WizardPages::ShowMessageBox(const std::string& text) {
+    InstallerMessageBox(text.c_str(), MB_OK);
 }
 
-int Win32WizardPages::ShowLicensePage(const std::string& licenseText) {
+bool Win32WizardPages::AskYesNo(const std::string& question) {
+    return InstallerMessageBox(question.c_str(), MB_YESNO) == IDYES;
+}
+
+PageEnd Win32WizardPages::ShowLicensePage(const std::string& licenseText) {
     LicensePage page(licenseText);
-    return static_cast<int>(page.DoModal());
+    return static_cast<PageEnd>(page.DoModal());
 }
 
-int Win32WizardPages::ShowChoicePage(bool searchAllowed, bool& installShell, bool& searchHosts) {
+ComponentChoice Win32WizardPages::ShowChoicePage(bool searchAllowed) {
     ChoicePage page(searchAllowed);
-    const int end = static_cast<int>(page.DoModal());
-    if (end == IDOK) {
-        installShell = page.installShell;
-        searchHosts = page.searchHosts;
+    ComponentChoice choice;
+    choice.end = static_cast<PageEnd>(page.DoModal());
+    if (choice.end == kPageOk) {
+        choice.installShell = page.installShell;
+        choice.searchHosts = page.searchHosts;
     }
-    return end;
+    return choice;
 }
 
 std::unique_ptr<SearchProgress> Win32WizardPages::OpenSearchingPage() {
     return std::make_unique<SearchingPage>();
 }
 
-int Win32WizardPages::ShowHostSelectionPage(HostList& hosts, const std::string& prompt) {
+PageEnd Win32WizardPages::ShowHostSelectionPage(HostList& hosts, const std::string& prompt) {
     HostSelectionPage page(hosts, prompt, [this](HostRecord& host) { ShowPluginDirDialog(host); });
-    return static_cast<int>(page.DoModal());
+    return static_cast<PageEnd>(page.DoModal());
 }
 
-int Win32WizardPages::ShowPluginDirDialog(HostRecord& host) {
+PageEnd Win32WizardPages::ShowPluginDirDialog(HostRecord& host) {
     PluginDirDialog dialog(host);
-    return static_cast<int>(dialog.DoModal());
+    return static_cast<PageEnd>(dialog.DoModal());
 }

@@ -7,12 +7,12 @@
 class Win32WizardPages : public WizardPages {
 public:
     bool ControlKeyHeld() override;
-    int ShowMessagePage(const std::string& text, bool singleButton,
-                        const char* cancelCaption) override;
-    int ShowMessageBox(const std::string& text, unsigned buttons) override;
-    int ShowLicensePage(const std::string& licenseText) override;
-    int ShowChoicePage(bool searchAllowed, bool& installShell, bool& searchHosts) override;
+    PageEnd ShowMessagePage(const std::string& text, MessagePageForm form) override;
+    void ShowMessageBox(const std::string& text) override;
+    bool AskYesNo(const std::string& question) override;
+    PageEnd ShowLicensePage(const std::string& licenseText) override;
+    ComponentChoice ShowChoicePage(bool searchAllowed) override;
     std::unique_ptr<SearchProgress> OpenSearchingPage() override;
-    int ShowHostSelectionPage(HostList& hosts, const std::string& prompt) override;
-    int ShowPluginDirDialog(HostRecord& host) override;
+    PageEnd ShowHostSelectionPage(HostList& hosts, const std::string& prompt) override;
+    PageEnd ShowPluginDirDialog(HostRecord& host) override;
 };

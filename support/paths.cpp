@@ -18,3 +18,35 @@ bool ParentDirectory(const Text& canonical, Text& parent) {
     // A path of separators only has no component to remove: its parent is itself again.
     return parent.Length() < canonical.Length();
 }
+
+std::string WithTrailingSeparator(const std::string& directory) {
+    if (directory.empty() || directory.back() == '\\' || directory.back() == '/') {
+        return directory;
+    }
+    return directory + "\\";
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+bool IsFullDirectoryPath(const std::string& text) {
+    const bool driveLetter =
+        text.size() >= 3 &&
+        ((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= 'a' && text[0] <= 'z')) &&
+        text[1] == ':' && text[2] == '\\';
+    if (driveLetter) {
+        return true;
+    }
+    if (text.size() < 5 || text[0] != '\\' || text[1] != '\\') {
+        return false;
+    }
+    // "\\server\share\": a server name, a share name, each followed by a separator.
+    const std::size_t serverEnd = text.find('\\', 2);
+    if (serverEnd == std::string::npos || serverEnd == 2) {
+        return false;
+    }
+    const std::size_t shareEnd = text.find('\\', serverEnd + 1);
+    return shareEnd != std::string::npos && shareEnd > serverEnd + 1;
+}

@@ -12,9 +12,6 @@ public:
     std::int32_t Read(char* buffer, std::int32_t max) override;
     bool AtEnd() override;
 
-protected:
-    ByteSource* Inner() const { return inner_; }
-
 private:
     ByteSource* inner_;
     bool ownsInner_;

@@ -44,7 +44,6 @@ public:
     // First position >= from at which needle occurs; an empty needle occurs at from when
     // from <= Length(). kNotFound otherwise.
     std::uint32_t Find(std::string_view needle, std::uint32_t from = 0) const;
-    int Compare(std::string_view other) const { return View().compare(other); }
     friend bool operator==(const Text& a, const Text& b) { return a.bytes_ == b.bytes_; }
     friend bool operator==(const Text& a, const char* b) { return a.View() == b; }
 

@@ -6,43 +6,10 @@
 
 #include "payloads/shell/bitmap_file.h"
 #include "payloads/shell/picture_file.h"
+#include "support/com_pointer.h"
+#include "support/com_scope.h"
 
 namespace {
-
-// Releases one interface pointer when it goes.
-template <typename Interface>
-class Held {
-public:
-    Held() = default;
-    Held(const Held&) = delete;
-    Held& operator=(const Held&) = delete;
-    ~Held() {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-        }
-    }
-    Interface* operator->() const { return pointer_; }
-    Interface* Get() const { return pointer_; }
-    Interface** Out() { return &pointer_; }
-
-private:
-    Interface* pointer_ = nullptr;
-};
-
-class ComScope {
-public:
-    ComScope() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-    ~ComScope() {
-        if (initialised_) {
-            CoUninitialize();
-        }
-    }
-
-private:
-    bool initialised_;
-};
 
 bool EndsWithBmp(const std::string& path) {
     return path.size() >= 4 && _stricmp(path.c_str() + path.size() - 4, ".bmp") == 0;
@@ -50,17 +17,17 @@ bool EndsWithBmp(const std::string& path) {
 
 bool DecodeWithImagingComponent(const std::string& path, Image& image, std::string& error) {
     const ComScope com;
-    Held<IWICImagingFactory> factory;
+    ComPointer<IWICImagingFactory> factory;
     wchar_t widePath[MAX_PATH] = {};
     if (MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH) == 0 ||
         FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Out())))) {
+                                IID_IWICImagingFactory, factory.OutVoid()))) {
         error = "the Windows Imaging Component is not available for " + path;
         return false;
     }
-    Held<IWICBitmapDecoder> decoder;
-    Held<IWICBitmapFrameDecode> frame;
-    Held<IWICFormatConverter> converter;
+    ComPointer<IWICBitmapDecoder> decoder;
+    ComPointer<IWICBitmapFrameDecode> frame;
+    ComPointer<IWICFormatConverter> converter;
     UINT width = 0;
     UINT height = 0;
     if (FAILED(factory->CreateDecoderFromFilename(widePath, nullptr, GENERIC_READ,

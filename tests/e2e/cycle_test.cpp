@@ -13,13 +13,14 @@
 #include <fstream>
 
 #include "payloads/shell/bitmap_file.h"
+#include "resources/install_contract.h"
 #include "tests/e2e/install_steps.h"
 
 namespace e2e {
 namespace {
 
 const char kHostFolder[] = "C:\\Program Files\\tvl-e2e-cycle\\Photoshop 7\\Plug-Ins\\";
-const char kUninstallTitle[] = "Tarvelle Uninstall Manager";
+const char* const kUninstallTitle = contract::kUninstallerTitle;
 
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

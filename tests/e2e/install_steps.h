@@ -12,6 +12,7 @@
 #include <iterator>
 #include <string>
 
+#include "resources/install_contract.h"
 #include "tests/e2e/wizard_steps.h"
 
 namespace e2e {
@@ -19,10 +20,9 @@ namespace e2e {
 inline const char kThankYou[] =
     "Thank you for installing Tarvelle.\n\nIf your host image application is running You may "
     "need to restart it in order for the installed plugins to function correctly.";
-inline const char kFilesKey[] = "Software\\Tarvelle\\files\\pigmorademo";
-inline const char kShellKey[] = "Software\\Tarvelle\\files\\tarvelleshell";
-inline const char kUninstallKey[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvelle";
+inline const std::string kFilesKey = std::string(contract::kFilesKey) + contract::kPluginComponent;
+inline const std::string kShellKey = std::string(contract::kFilesKey) + contract::kShellComponent;
+inline const char* const kUninstallKey = contract::kUninstallKey;
 inline const char kRoot[] = "C:\\Program Files\\Tarvelle\\";
 
 inline std::string FileBytes(const std::string& path) {
@@ -53,10 +53,10 @@ inline bool RegistryValue(const char* key, const char* name, DWORD& type, std::s
     return true;
 }
 
-inline std::string RegistryString(const char* key, const char* name) {
+inline std::string RegistryString(const std::string& key, const char* name) {
     DWORD type = 0;
     std::string data;
-    if (!RegistryValue(key, name, type, data) || type != REG_SZ || data.empty()) {
+    if (!RegistryValue(key.c_str(), name, type, data) || type != REG_SZ || data.empty()) {
         return "<missing>";
     }
     return data.substr(0, data.size() - 1);

@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     HostList hosts;
     AddHost(hosts, "Earlier", "D:\\earlier\\", "earlier");
-    const bool descend = RecogniseHostFolder(attributes, Text(name), Text(path), hosts);
+    const FolderVerdict verdict = RecogniseHostFolder(attributes, Text(name), Text(path), hosts);
+    const bool descend = verdict == FolderVerdict::Descend;
     FUZZ_CHECK(hosts.front().displayName == "Earlier" &&
                hosts.front().pluginDirectory == "D:\\earlier\\");
 
@@ -84,9 +85,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (excluded || !pluginName || match == nullptr) {
         FUZZ_CHECK(hosts.size() == 1);
         FUZZ_CHECK(descend == !excluded);
+        FUZZ_CHECK((verdict == FolderVerdict::Excluded) == excluded);
         return 0;
     }
-    FUZZ_CHECK(!descend && hosts.size() == 2);
+    FUZZ_CHECK(verdict == FolderVerdict::HostFound && hosts.size() == 2);
     const HostRecord& added = hosts.back();
     FUZZ_CHECK(added.displayName == match->displayName && added.key == match->key);
     FUZZ_CHECK(added.pluginDirectory.Bytes() == Lower(path) + "tvl\\");

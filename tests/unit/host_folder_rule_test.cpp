@@ -16,7 +16,7 @@ struct Expected {
 class HostFolderRuleTest : public ::testing::Test {
 protected:
     bool Judge(const char* name, const char* path, std::uint32_t attributes = kDirectory) {
-        return RecogniseHostFolder(attributes, name, path, hosts);
+        return RecogniseHostFolder(attributes, name, path, hosts) == FolderVerdict::Descend;
     }
     void ExpectOneHost(const Expected& expected) {
         ASSERT_EQ(hosts.size(), 1u);

@@ -147,15 +147,4 @@ TEST_F(HostSelectionFlowTest, NoHostContinueThenCancelStops) {
     EXPECT_EQ(Session().hosts.at(0).pluginDirectory, "D:\\Programs\\plugins\\");
 }
 
-TEST(FullDirectoryPathTest, OnlyDriveOrShareRootedPathsAreAccepted) {
-    for (const char* accepted :
-         {"C:\\", "d:\\Hosts\\Plug-Ins", "Z:\\a\\", "\\\\server\\share\\", "\\\\s\\x\\y"}) {
-        EXPECT_TRUE(IsFullDirectoryPath(accepted)) << accepted;
-    }
-    for (const char* refused : {"", "plugins", "C:", "C:plugins", "\\plugins", "1:\\x",
-                                "\\\\server", "\\\\server\\share", "\\\\\\share\\", "/tmp/x"}) {
-        EXPECT_FALSE(IsFullDirectoryPath(refused)) << refused;
-    }
-}
-
 }  // namespace

@@ -1,6 +1,6 @@
 // tests/unit/install_locations_test.cpp
 // Runs under Wine, against its real file system.
-#include "app/install_locations.h"
+#include "install/install_locations.h"
 
 #include <windows.h>
 

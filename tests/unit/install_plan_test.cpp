@@ -10,6 +10,7 @@
 
 #include "app/installer_session.h"
 #include "install/shortcut.h"
+#include "resources/install_contract.h"
 #include "tests/unit/install_fixture.h"
 #include "tests/unit/scripted_pages.h"
 
@@ -17,30 +18,32 @@ namespace {
 
 using namespace install_test;
 
-std::string RegistryString(const char* keyPath, const char* name) {
+std::string RegistryString(const std::string& keyPath, const char* name) {
     char data[1024] = {};
     DWORD size = sizeof data;
     DWORD type = 0;
-    if (SHGetValueA(HKEY_CURRENT_USER, keyPath, name, &type, data, &size) != ERROR_SUCCESS) {
+    if (SHGetValueA(HKEY_CURRENT_USER, keyPath.c_str(), name, &type, data, &size) !=
+        ERROR_SUCCESS) {
         return "<missing>";
     }
     return type == REG_SZ ? std::string(data) : "<not a string>";
 }
 
-DWORD RegistryDword(const char* keyPath, const char* name) {
+DWORD RegistryDword(const std::string& keyPath, const char* name) {
     DWORD value = 0;
     DWORD size = sizeof value;
     DWORD type = 0;
-    if (SHGetValueA(HKEY_CURRENT_USER, keyPath, name, &type, &value, &size) != ERROR_SUCCESS ||
+    if (SHGetValueA(HKEY_CURRENT_USER, keyPath.c_str(), name, &type, &value, &size) !=
+            ERROR_SUCCESS ||
         type != REG_DWORD) {
         return 0xFFFFFFFF;
     }
     return value;
 }
 
-const char kFilesKey[] = "Software\\Tarvelle\\files\\pigmorademo";
-const char kShellKey[] = "Software\\Tarvelle\\files\\tarvelleshell";
-const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarvelle";
+const std::string kFilesKey = std::string(contract::kFilesKey) + contract::kPluginComponent;
+const std::string kShellKey = std::string(contract::kFilesKey) + contract::kShellComponent;
+const char* const kUninstallKey = contract::kUninstallKey;
 
 class InstallPlanTest : public ::testing::Test {
 protected:

@@ -28,4 +28,25 @@ TEST(ToSlashDirectoryTest, KeepsBytesAboveAscii) {
     EXPECT_EQ(ToSlashDirectory("C:\\Gr\xFC\xDF\\%s%n"), "C:/Gr\xFC\xDF/%s%n/");
 }
 
+TEST(FullDirectoryPathTest, OnlyDriveOrShareRootedPathsAreAccepted) {
+    for (const char* accepted :
+         {"C:\\", "d:\\Hosts\\Plug-Ins", "Z:\\a\\", "\\\\server\\share\\", "\\\\s\\x\\y"}) {
+        EXPECT_TRUE(IsFullDirectoryPath(accepted)) << accepted;
+    }
+    for (const char* refused : {"", "plugins", "C:", "C:plugins", "\\plugins", "1:\\x",
+                                "\\\\server", "\\\\server\\share", "\\\\\\share\\", "/tmp/x"}) {
+        EXPECT_FALSE(IsFullDirectoryPath(refused)) << refused;
+    }
+}
+
+TEST(FolderHelpersTest, FolderOfKeepsTheSeparatorAndTrailingSeparatorIsAddedOnce) {
+    EXPECT_EQ(FolderOf("C:\\a\\b.dll"), "C:\\a\\");
+    EXPECT_EQ(FolderOf("C:/a/b.dll"), "C:/a/");
+    EXPECT_EQ(FolderOf("b.dll"), "");
+    EXPECT_EQ(WithTrailingSeparator("C:\\a"), "C:\\a\\");
+    EXPECT_EQ(WithTrailingSeparator("C:\\a\\"), "C:\\a\\");
+    EXPECT_EQ(WithTrailingSeparator("C:/a/"), "C:/a/");
+    EXPECT_EQ(WithTrailingSeparator(""), "");
+}
+
 }  // namespace

@@ -15,6 +15,16 @@
 #include "pages/wizard_pages.h"
 #include "support/exception.h"
 
+// The answers a script gives a message box, numbered as the window system numbers them, and the
+// box kinds it records.
+enum BoxAnswer : int {
+    kAnswerOk = 1,
+    kAnswerYes = 6,
+    kAnswerNo = 7,
+};
+constexpr unsigned kBoxOk = 0x0;
+constexpr unsigned kBoxYesNo = 0x4;
+
 // What a run showed, in order.
 struct ShownPage {
     std::string kind;  // "message", "box", "license", "choice", "searching"
@@ -85,31 +95,36 @@ public:
 
     bool ControlKeyHeld() override { return controlHeld; }
 
-    int ShowMessagePage(const std::string& text, bool singleButton,
-                        const char* cancelCaption) override {
-        shown.push_back({"message", text, singleButton,
-                         cancelCaption != nullptr ? cancelCaption : "", 0, false});
-        return NextAnswer();
+    PageEnd ShowMessagePage(const std::string& text, MessagePageForm form) override {
+        shown.push_back({"message", text, form == MessagePageForm::OkOnly,
+                         form == MessagePageForm::ContinueOrSkip ? "Skip" : "", 0, false});
+        return NextEnd();
     }
 
-    int ShowMessageBox(const std::string& text, unsigned buttons) override {
-        shown.push_back({"box", text, false, "", buttons, false});
-        return NextAnswer();
+    void ShowMessageBox(const std::string& text) override {
+        shown.push_back({"box", text, false, "", kBoxOk, false});
+        NextAnswer();
     }
 
-    int ShowLicensePage(const std::string& licenseText) override {
+    bool AskYesNo(const std::string& question) override {
+        shown.push_back({"box", question, false, "", kBoxYesNo, false});
+        return NextAnswer() == kAnswerYes;
+    }
+
+    PageEnd ShowLicensePage(const std::string& licenseText) override {
         shown.push_back({"license", licenseText, false, "", 0, false});
-        return NextAnswer();
+        return NextEnd();
     }
 
-    int ShowChoicePage(bool searchAllowed, bool& installShell, bool& searchHosts) override {
+    ComponentChoice ShowChoicePage(bool searchAllowed) override {
         shown.push_back({"choice", "", false, "", 0, searchAllowed});
-        const int answer = NextAnswer();
-        if (answer == kPageOk) {
-            installShell = tickShell;
-            searchHosts = tickSearch && searchAllowed;
+        ComponentChoice choice;
+        choice.end = NextEnd();
+        if (choice.end == kPageOk) {
+            choice.installShell = tickShell;
+            choice.searchHosts = tickSearch && searchAllowed;
         }
-        return answer;
+        return choice;
     }
 
     std::unique_ptr<SearchProgress> OpenSearchingPage() override {
@@ -123,7 +138,7 @@ public:
         return page;
     }
 
-    int ShowHostSelectionPage(HostList& hosts, const std::string& prompt) override {
+    PageEnd ShowHostSelectionPage(HostList& hosts, const std::string& prompt) override {
         std::string captions;
         for (const HostRecord& host : hosts) {
             captions += host.listCaption.Bytes() + (host.install ? " [x]\n" : " [ ]\n");
@@ -132,7 +147,7 @@ public:
         if (whileSelecting) {
             whileSelecting(hosts);
         }
-        const int answer = NextAnswer();
+        const PageEnd answer = NextEnd();
         if (answer == kPageOk && !ticks.empty()) {
             for (std::size_t i = 0; i < hosts.size() && i < ticks.size(); ++i) {
                 hosts[i].install = ticks[i];
@@ -141,10 +156,10 @@ public:
         return answer;
     }
 
-    int ShowPluginDirDialog(HostRecord& host) override {
+    PageEnd ShowPluginDirDialog(HostRecord& host) override {
         shown.push_back({"directory", host.displayName.Bytes() + "|" + host.pluginDirectory.Bytes(),
                          false, "", 0, false});
-        const int answer = NextAnswer();
+        const PageEnd answer = NextEnd();
         if (answer == kPageOk) {
             host.pluginDirectory = Text(confirmedDirectory);
         }
@@ -160,6 +175,8 @@ public:
     }
 
 private:
+    PageEnd NextEnd() { return static_cast<PageEnd>(NextAnswer()); }
+
     int NextAnswer() {
         if (answers.empty()) {
             ADD_FAILURE() << "the run showed more than the script answers: " << shown.back().kind

@@ -1,5 +1,5 @@
-// pages/search_progress.cpp
-#include "pages/search_progress.h"
+// discovery/search_progress.cpp
+#include "discovery/search_progress.h"
 
 #include "discovery/directory_walker.h"
 #include "support/exception.h"

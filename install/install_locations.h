@@ -1,4 +1,4 @@
-// app/install_locations.h
+// install/install_locations.h
 #pragma once
 
 #include "support/text.h"

@@ -1,4 +1,4 @@
-// pages/search_progress.h
+// discovery/search_progress.h
 #pragma once
 
 #include <cstdint>

@@ -1,0 +1,37 @@
+// discovery/host_search.cpp
+#include "discovery/host_search.h"
+
+#include "discovery/drive_table.h"
+#include "discovery/host_finder.h"
+#include "discovery/search_progress.h"
+#include "support/special_folder.h"
+
+std::vector<Text> ProgramFilesRoots() {
+    std::vector<Text> roots{ProgramFilesFolder()};
+    Text x86;
+    if (SpecialFolder(kFolderProgramFilesX86, x86)) {
+        Text a = x86;
+        Text b = roots.front();
+        if (a.MakeLower() != b.MakeLower()) {
+            roots.push_back(x86);
+        }
+    }
+    return roots;
+}
+
+std::vector<Text> FixedDriveRoots() {
+    std::vector<Text> roots;
+    for (const std::string& root : ListDriveRoots(DriveKind::Fixed)) {
+        roots.emplace_back(root);
+    }
+    return roots;
+}
+
+bool SearchRoots(SearchProgress& progress, HostFinder& finder, const std::vector<Text>& roots) {
+    for (const Text& root : roots) {
+        if (!progress.RunWalk(finder, root, kSearchDepth)) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,66 @@
+// install/install_locations.cpp
+#include "install/install_locations.h"
+
+#include "resources/install_contract.h"
+#include "support/exception.h"
+#include "support/file_sink.h"
+#include "support/files.h"
+#include "support/special_folder.h"
+
+Text InstallRoot() {
+    return ProgramFilesFolder() + contract::kInstallFolder;
+}
+
+Text DefaultPluginFolder() {
+    return ProgramFilesFolder() + contract::kDefaultPluginFolder;
+}
+
+namespace {
+
+bool CreateProbe(const Text& probe) {
+    try {
+        FileSink file(probe);
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+// CREATE_ALWAYS refuses a read-only, hidden or system file even to an administrator, so a probe
+// left behind like that would lock out everyone.
+bool IsBlockingLeftover(const Text& probe) {
+    constexpr std::uint32_t kBlocking = kAttributeReadOnly | kAttributeHidden | kAttributeSystem;
+    std::uint32_t attributes = 0;
+    return ReadFileAttributes(probe, attributes) && (attributes & kBlocking) != 0 &&
+           (attributes & kAttributeDirectory) == 0;
+}
+
+// Whoever may reset the leftover's attributes may write in the folder.
+bool ReplaceBlockingLeftover(const Text& probe) {
+    return IsBlockingLeftover(probe) && WriteFileAttributes(probe, kAttributeNormal) &&
+           CreateProbe(probe);
+}
+
+// A probe that cannot be removed does not change the answer.
+void RemoveProbe(const Text& probe) {
+    std::uint32_t attributes = 0;
+    if (!ReadFileAttributes(probe, attributes)) {
+        return;
+    }
+    if ((attributes & kAttributeReadOnly) != 0) {
+        WriteFileAttributes(probe, attributes & ~kAttributeReadOnly);  // result ignored
+    }
+    RemoveFile(probe);
+}
+
+}  // namespace
+
+bool HasAdminRights() {
+    // The folder ends with "\" already; the doubled separator is read as one.
+    const Text probe = ProgramFilesFolder() + "\\_test.tmp";
+    if (!CreateProbe(probe) && !ReplaceBlockingLeftover(probe)) {
+        return false;
+    }
+    RemoveProbe(probe);
+    return true;
+}

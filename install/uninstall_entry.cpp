@@ -1,0 +1,19 @@
+// install/uninstall_entry.cpp
+#include "install/uninstall_entry.h"
+
+#include "resources/install_contract.h"
+#include "support/registry_key.h"
+
+void RegisterUninstallEntry(const Text& directory) {
+    using namespace contract;
+    RegistryKey key(RegistryKey::kCurrentUser, Text(), false);
+    key.Open(kUninstallKey, true);
+    key.SetString(kUninstallStringValue, directory + kUninstallerFile);
+    key.SetString(kDisplayNameValue, kUninstallerTitle);
+    key.SetString(kDisplayVersionValue, kDisplayVersion);
+    key.SetString(kPublisherValue, kPublisher);
+    key.SetString(kInstallLocationValue, directory);
+    key.SetString(kUrlInfoAboutValue, kMakerWebAddress);
+    key.SetDword(kNoModifyValue, 1);
+    key.SetDword(kNoRepairValue, 1);
+}

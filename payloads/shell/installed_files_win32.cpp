@@ -1,0 +1,43 @@
+// payloads/shell/installed_files_win32.cpp
+#include "payloads/shell/installed_files.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "resources/install_contract.h"
+#include "support/directory_listing.h"
+#include "support/paths.h"
+
+std::string ShellFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return FolderOf(path);
+}
+
+std::string PluginFolder() {
+    return ShellFolder() + contract::kShellPluginFolder;
+}
+
+std::vector<std::string> PluginFiles() {
+    std::vector<std::string> names;
+    DirectoryListing listing(Text(PluginFolder() + "*." + contract::kShellPluginExtension));
+    if (listing.IsOpen()) {
+        do {
+            names.push_back(listing.Entry().name.Bytes());
+        } while (listing.Next());
+    }
+    return names;
+}
+
+bool LoadPresets(std::vector<Preset>& presets, std::string& error) {
+    const std::string path = ShellFolder() + contract::kPresetsFolder + contract::kPresetsFile;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        error = "cannot open " + path;
+        return false;
+    }
+    const std::string text((std::istreambuf_iterator<char>(file)), {});
+    return ParsePresets(text, presets, error);
+}
