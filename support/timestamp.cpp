@@ -3,18 +3,10 @@
 
 #include <cstdio>
 
-#include "support/local_time.h"
-
 Timestamp::~Timestamp() = default;
 
 void Timestamp::SetToLocalTime() {
-    const LocalTime now = ReadLocalTime();
-    year = now.year;
-    month = now.month;
-    day = now.day;
-    hour = now.hour;
-    minute = now.minute;
-    second = now.second;
+    static_cast<LocalTime&>(*this) = ReadLocalTime();
 }
 
 const char* Timestamp::Format() {
