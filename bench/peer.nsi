@@ -1,6 +1,6 @@
 ; bench/peer.nsi: a peer installer carrying the same five files with the zlib compressor,
 ; installing them into $PROGRAMFILES\Tarvelle with the same registry values, one shortcut and
-; an uninstaller. makensis -DPAYLOADS=<folder> [-DEMPTY] peer.nsi
+; an uninstaller, behind a welcome page as ours has. makensis -DPAYLOADS=<folder> [-DEMPTY] peer.nsi
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID zlib
@@ -9,6 +9,10 @@ OutFile "${OUT}"
 InstallDir "$PROGRAMFILES64\Tarvelle"
 RequestExecutionLevel admin
 SilentInstall normal
+!include "MUI2.nsh"
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
 
 Section "Install"
   SetOutPath "$INSTDIR"

@@ -1,9 +1,10 @@
 // bench/search_bench.cpp
 //
 // Directories per second of the host search behind the real searching page (a HostFinder walk
-// through RunWalk, one status line per directory) against a bare FindFirstFileA walk of the same
-// tree to the same depth, alternating A B A B in one process. Prints every round, the medians
-// and the ratio.
+// through RunWalk, one status line per directory) against the same walker with a log that only
+// counts (what the page costs) and a bare FindFirstFileA walk of the same tree to the same depth
+// (what the walker costs), alternating in one process. Prints every round, the medians and the
+// ratios.
 #include <windows.h>
 
 #include <algorithm>
@@ -70,37 +71,52 @@ int main(int argc, char** argv) {
     std::vector<double> pageRates;
     std::vector<double> bareRates;
     std::vector<double> windowlessRates;
-    for (int round = 0; round < rounds; ++round) {
+    const auto pageWalk = [&] {
         HostList hosts;
         HostFinder finder(hosts);
         CountingPage page;
-        double start = Now();
+        const double start = Now();
         page.RunWalk(finder, Text(root), 4);
-        const double pageSeconds = Now() - start;
-        pageRates.push_back(page.lines / pageSeconds);
-
-        HostList moreHosts;
-        HostFinder windowlessFinder(moreHosts);
+        pageRates.push_back(page.lines / (Now() - start));
+    };
+    const auto windowlessWalk = [&] {
+        HostList hosts;
+        HostFinder finder(hosts);
         CountingLog windowless;
-        start = Now();
-        windowless.RunWalk(windowlessFinder, Text(root), 4);
+        const double start = Now();
+        windowless.RunWalk(finder, Text(root), 4);
         windowlessRates.push_back(windowless.lines / (Now() - start));
-
-        start = Now();
+    };
+    const auto bareWalk = [&] {
+        const double start = Now();
         const long bare = BareWalk(root, 4);
-        const double bareSeconds = Now() - start;
-        bareRates.push_back(bare / bareSeconds);
-        std::printf(
-            "round %d: page %ld dirs in %.2f s (%.0f/s), bare %ld dirs in %.2f s (%.0f/s)\n",
-            round + 1, page.lines, pageSeconds, pageRates.back(), bare, bareSeconds,
-            bareRates.back());
+        bareRates.push_back(bare / (Now() - start));
+    };
+    // The first walk of a process warms the file system's caches and Wine's; it is not counted.
+    BareWalk(root, 4);
+    for (int round = 0; round < rounds; ++round) {
+        // Every other round in the opposite order, so that no kind always goes first.
+        if (round % 2 == 0) {
+            pageWalk();
+            windowlessWalk();
+            bareWalk();
+        } else {
+            bareWalk();
+            windowlessWalk();
+            pageWalk();
+        }
+        std::printf("round %d: page %.0f/s, walker without page %.0f/s, bare walk %.0f/s\n",
+                    round + 1, pageRates.back(), windowlessRates.back(), bareRates.back());
     }
     std::printf("searching page: median %.0f dirs/s (min %.0f, max %.0f)\n", Median(pageRates),
                 Lowest(pageRates), Highest(pageRates));
     std::printf("bare walk:      median %.0f dirs/s (min %.0f, max %.0f)\n", Median(bareRates),
                 Lowest(bareRates), Highest(bareRates));
-    std::printf("walker, no page: median %.0f dirs/s\n", Median(windowlessRates));
-    std::printf("ratio page/bare: %.2f (target >= 0.80); walker without page/bare: %.2f\n",
-                Median(pageRates) / Median(bareRates), Median(windowlessRates) / Median(bareRates));
+    std::printf("walker, no page: median %.0f dirs/s (min %.0f, max %.0f)\n",
+                Median(windowlessRates), Lowest(windowlessRates), Highest(windowlessRates));
+    std::printf(
+        "ratio page/walker without page: %.2f (target >= 0.95); walker without page/bare: "
+        "%.2f\n",
+        Median(pageRates) / Median(windowlessRates), Median(windowlessRates) / Median(bareRates));
     return 0;
 }

@@ -1,12 +1,15 @@
 // bench/startup_bench.cpp
 //
-//   startup_bench INSTALLER TRIVIAL [ROUNDS]
-// From CreateProcess to the installer's welcome page being on screen, against starting and
-// ending a trivial program under the same Wine, alternating A B A B.
+//   startup_bench INSTALLER FLOOR PEER TRIVIAL [ROUNDS]
+// From CreateProcess to the first page on screen: the installer's welcome page; the floor (the
+// same manifest and dialog template, nothing else); the peer installer's welcome page; and
+// starting and ending a program that shows nothing. All under the same Wine, each round in
+// another order.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,37 +17,62 @@
 #include "resources/resource.h"
 #include "tests/e2e/driver.h"
 
+namespace {
+
+struct Contender {
+    const char* name;
+    std::function<bool(e2e::InstallerProcess&)> ready;
+    std::string path;
+    std::vector<double> seconds;
+};
+
+bool Time(Contender& contender) {
+    const double start = Now();
+    e2e::InstallerProcess process(contender.path);
+    if (!contender.ready(process)) {
+        std::fprintf(stderr, "%s did not show its page\n", contender.name);
+        return false;
+    }
+    contender.seconds.push_back(Now() - start);
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: startup_bench INSTALLER TRIVIAL [ROUNDS]\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: startup_bench INSTALLER FLOOR PEER TRIVIAL [ROUNDS]\n");
         return 2;
     }
-    const int rounds = argc > 3 ? std::atoi(argv[3]) : 5;
-    std::vector<double> installer;
-    std::vector<double> trivial;
+    const int rounds = argc > 5 ? std::atoi(argv[5]) : 5;
+    const auto pageText = [](e2e::InstallerProcess& process) {
+        return e2e::WaitForPageWithControl(process, IDC_PAGE_TEXT) != nullptr;
+    };
+    const auto anyDialog = [](e2e::InstallerProcess& process) {
+        return e2e::WaitForWindow(process, "#32770", nullptr) != nullptr;
+    };
+    const auto exits = [](e2e::InstallerProcess& process) { return process.WaitForExit(); };
+    std::vector<Contender> contenders{{"installer", pageText, argv[1], {}},
+                                      {"floor", pageText, argv[2], {}},
+                                      {"peer", anyDialog, argv[3], {}},
+                                      {"trivial", exits, argv[4], {}}};
     for (int round = 0; round < rounds; ++round) {
-        double start = Now();
-        {
-            e2e::InstallerProcess process(argv[1]);
-            if (e2e::WaitForPageWithControl(process, IDC_PAGE_TEXT) == nullptr) {
-                std::fprintf(stderr, "the welcome page did not appear\n");
+        std::printf("round %d:", round + 1);
+        for (std::size_t i = 0; i < contenders.size(); ++i) {
+            Contender& contender =
+                contenders[(i + static_cast<std::size_t>(round)) % contenders.size()];
+            if (!Time(contender)) {
                 return 1;
             }
-            installer.push_back(Now() - start);
+            std::printf(" %s %.3f s", contender.name, contender.seconds.back());
         }
-        start = Now();
-        {
-            e2e::InstallerProcess process(argv[2]);
-            if (!process.WaitForExit()) {
-                return 1;
-            }
-            trivial.push_back(Now() - start);
-        }
-        std::printf("round %d: welcome page after %.3f s, trivial program %.3f s\n", round + 1,
-                    installer.back(), trivial.back());
+        std::printf("\n");
     }
-    std::printf("RESULT startup %.3f %.3f %.3f %.3f %.3f %.3f\n", Median(installer),
-                Lowest(installer), Highest(installer), Median(trivial), Lowest(trivial),
-                Highest(trivial));
+    std::printf("RESULT startup");
+    for (const Contender& contender : contenders) {
+        std::printf(" %.3f %.3f %.3f", Median(contender.seconds), Lowest(contender.seconds),
+                    Highest(contender.seconds));
+    }
+    std::printf("\n");
     return 0;
 }

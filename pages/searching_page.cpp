@@ -6,14 +6,41 @@
 
 std::int32_t progressCallCount = 0;
 
+namespace {
+
+// Often enough that a person sees the path move (20 times a second), seldom enough that
+// painting costs the walk next to nothing.
+constexpr std::uint64_t kStatusPaintIntervalMs = 50;
+
+}  // namespace
+
 SearchingPage::SearchingPage() : Dialog(IDD_SEARCHING_PAGE) {
     CreateModeless();
+    status_.Attach(Item(IDC_SEARCH_PROGRESS));
 }
 
 SearchingPage::~SearchingPage() = default;
 
+bool SearchingPage::RunWalk(DirectoryWalker& walker, const Text& root, std::uint32_t depth) {
+    status_.Hold();
+    bool finished = false;
+    try {
+        finished = SearchProgress::RunWalk(walker, root, depth);
+    } catch (...) {
+        ShowStatus();
+        throw;
+    }
+    // The last line is on screen before any box or page that follows the walk.
+    ShowStatus();
+    return finished;
+}
+
 void SearchingPage::WriteLine(const char* line) {
-    SetItemText(IDC_SEARCH_PROGRESS, line);
+    status_.SetText(line);
+    if (status_.IsHeld() && GetTickCount64() - lastStatusShown_ >= kStatusPaintIntervalMs) {
+        ShowStatus();
+        status_.Hold();
+    }
     const std::int32_t taken = progressCallCount++;
     if (taken < 8) {
         return;
@@ -30,7 +57,17 @@ void SearchingPage::WriteLine(const char* line) {
 }
 
 void SearchingPage::OnCancel() {
+    const bool held = status_.IsHeld();
+    ShowStatus();
     if (InstallerMessageBox("Are you sure you want to quit?", MB_YESNO) == IDYES) {
         cancelRequested = 1;
     }
+    if (held) {
+        status_.Hold();
+    }
+}
+
+void SearchingPage::ShowStatus() {
+    status_.Show();
+    lastStatusShown_ = GetTickCount64();
 }
