@@ -38,6 +38,9 @@ void LoadLibrariesOnlyFromSystem32() {}
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     LoadLibrariesOnlyFromSystem32();
+    // A typed path on an empty card reader or disc drive must fail like any other path, with our
+    // message, not stop the run behind the system's "No disk" box.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

@@ -32,6 +32,15 @@ bool IsExcludedFromSearch(std::uint32_t attributes) {
 
 }  // namespace
 
+Text KnownHostName(const Text& key) {
+    for (const KnownHost& host : kKnownHosts) {
+        if (key == host.key) {
+            return Text(host.displayName);
+        }
+    }
+    return Text();
+}
+
 FolderVerdict RecogniseHostFolder(std::uint32_t attributes, const Text& name, const Text& fullPath,
                                   HostList& hosts) {
     if (IsExcludedFromSearch(attributes)) {

@@ -30,7 +30,7 @@ public:
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
         if (!path_.IsEmpty()) {
-            RemoveFile(path_);
+            RemoveFileWhenFree(path_);
         }
     }
     const Text& Path() const { return path_; }

@@ -16,4 +16,5 @@ void RegisterUninstallEntry(const Text& directory) {
     key.SetString(kUrlInfoAboutValue, kMakerWebAddress);
     key.SetDword(kNoModifyValue, 1);
     key.SetDword(kNoRepairValue, 1);
+    key.SetString(kDisplayIconValue, directory + kShellFile + ",0");
 }

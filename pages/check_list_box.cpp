@@ -19,10 +19,12 @@ void CheckListBox::Attach(HWND listBox) {
     listBox_ = listBox;
     SetWindowSubclass(listBox_, &CheckListBox::Subclass, kSubclassId,
                       reinterpret_cast<DWORD_PTR>(this));
+    accessibility_.Start(listBox_);
 }
 
 void CheckListBox::Detach() {
     if (listBox_ != nullptr) {
+        accessibility_.Stop();
         RemoveWindowSubclass(listBox_, &CheckListBox::Subclass, kSubclassId);
         listBox_ = nullptr;
     }
@@ -67,6 +69,10 @@ int CheckListBox::Selection() const {
     return static_cast<int>(SendMessageA(listBox_, LB_GETCURSEL, 0, 0));
 }
 
+int CheckListBox::FocusedLine() const {
+    return static_cast<int>(SendMessageA(listBox_, LB_GETCARETINDEX, 0, 0));
+}
+
 int CheckListBox::BoxSize() const {
     return GetSystemMetrics(SM_CYMENUCHECK);
 }
@@ -74,6 +80,7 @@ int CheckListBox::BoxSize() const {
 void CheckListBox::Toggle(int line) {
     if (line >= 0 && line < LineCount()) {
         SetChecked(line, !IsChecked(line));
+        accessibility_.StateChanged(line);
     }
 }
 
@@ -138,13 +145,13 @@ LRESULT CALLBACK CheckListBox::Subclass(HWND window, UINT message, WPARAM wParam
             return result;
         }
     } else if (message == WM_KEYDOWN && wParam == VK_SPACE) {
-        list->Toggle(list->Selection());
+        // The focused line, which is the first before any was clicked or selected.
+        list->Toggle(list->FocusedLine());
         return 0;
     } else if (message == WM_CHAR && wParam == ' ') {
         return 0;
     } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &CheckListBox::Subclass, kSubclassId);
-        list->listBox_ = nullptr;
+        list->Detach();
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }

@@ -5,14 +5,17 @@
 
 #include <cstddef>
 
+#include "pages/check_list_accessibility.h"
+
 // An owner-drawn list box with a check box on each line, as the host selection page needs it:
-// a click on a line's box or the space bar on the selected line toggles it, like
-// BS_AUTOCHECKBOX. Each line's item data holds the number of the record it shows, shifted left
-// by one, with its check state in bit 0, so that another process (the end-to-end driver) can
-// read both with LB_GETITEMDATA.
+// a click on a line's box or the space bar on the line with the focus toggles it, like
+// BS_AUTOCHECKBOX; screen readers hear each line as a check button and whether it is ticked. Each
+// line's item data holds the number of the record it shows, shifted left by one, with its check
+// state in bit 0, so that another process (the end-to-end driver) can read both with
+// LB_GETITEMDATA.
 class CheckListBox {
 public:
-    CheckListBox() = default;
+    CheckListBox() : accessibility_(*this) {}
     CheckListBox(const CheckListBox&) = delete;
     CheckListBox& operator=(const CheckListBox&) = delete;
     ~CheckListBox();
@@ -29,6 +32,9 @@ public:
     std::size_t RecordOf(int line) const;
     // The selected line, or -1.
     int Selection() const;
+    // The line with the focus rectangle: the first before any was selected.
+    int FocusedLine() const;
+    HWND Handle() const { return listBox_; }
 
     // Lines tall enough for the box and the dialog's font. (WM_MEASUREITEM of a fixed-height
     // owner-drawn list comes before the dialog's WM_INITDIALOG, too early for the page.)
@@ -43,4 +49,5 @@ private:
     void Toggle(int line);
 
     HWND listBox_ = nullptr;
+    CheckListAccessibility accessibility_;
 };

@@ -5,6 +5,8 @@
 
 #include "pages/message_box.h"
 #include "resources/resource.h"
+#include "support/com_pointer.h"
+#include "support/com_scope.h"
 #include "support/paths.h"
 
 const char kFullPathRequiredText[] =
@@ -17,26 +19,15 @@ constexpr int kPathBufferSize = 260;
 // Item lists that the shell allocated are given back to the shell's allocator.
 class ShellAllocator {
 public:
-    ShellAllocator() {
-        if (FAILED(SHGetMalloc(&malloc_))) {
-            malloc_ = nullptr;
-        }
-    }
-    ShellAllocator(const ShellAllocator&) = delete;
-    ShellAllocator& operator=(const ShellAllocator&) = delete;
-    ~ShellAllocator() {
-        if (malloc_ != nullptr) {
-            malloc_->Release();
-        }
-    }
+    ShellAllocator() { SHGetMalloc(malloc_.Out()); }
     void Free(void* block) const {
-        if (malloc_ != nullptr && block != nullptr) {
+        if (malloc_.Get() != nullptr && block != nullptr) {
             malloc_->Free(block);
         }
     }
 
 private:
-    IMalloc* malloc_ = nullptr;
+    ComPointer<IMalloc> malloc_;
 };
 
 class ItemList {
@@ -102,6 +93,9 @@ bool PluginDirDialog::OnCommand(int id, int notification, HWND) {
 }
 
 void PluginDirDialog::BrowseForDirectory() {
+    // The new-style browser hosts shell views, which need COM on this thread (apartment-threaded)
+    // for as long as it is open.
+    const ComScope com;
     ShellAllocator allocator;
     LPITEMIDLIST drives = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(Window(), CSIDL_DRIVES, &drives))) {

@@ -26,6 +26,8 @@ inline constexpr char kInstallLocationValue[] = "InstallLocation";
 inline constexpr char kUrlInfoAboutValue[] = "URLInfoAbout";
 inline constexpr char kNoModifyValue[] = "NoModify";
 inline constexpr char kNoRepairValue[] = "NoRepair";
+// Written after the eight above: the entry shows the shell's icon.
+inline constexpr char kDisplayIconValue[] = "DisplayIcon";
 // The entry's display name is also the uninstaller's window title.
 inline constexpr char kUninstallerTitle[] = "Tarvelle Uninstall Manager";
 inline constexpr char kDisplayVersion[] = "1.0";

@@ -31,5 +31,8 @@ bool MakeDirectories(const Text& path);
 // Creates an empty file with a name no other file in directory has; its path, or empty.
 Text CreateUniqueFileIn(const Text& directory);
 // Puts source in target's place (replacing it) and makes sure it is on the disk before
-// answering; false leaves both as they were.
+// answering; false leaves both as they were. A target that is busy (in use without sharing,
+// or denied for a moment) is tried again for about two seconds; a read-only one never.
 bool ReplaceWithFile(const Text& source, const Text& target);
+// Deletes a file, trying again for about two seconds while it is busy.
+bool RemoveFileWhenFree(const Text& path);

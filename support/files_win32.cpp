@@ -68,6 +68,43 @@ Text CreateUniqueFileIn(const Text& directory) {
     return Text(path);
 }
 
+namespace {
+
+// A virus scanner opens a newly written program for a moment without sharing it, and a backup
+// or indexing service may do the same to the file it replaces: the file is busy, not ours to
+// give up on, for a few hundred milliseconds.
+constexpr DWORD kBusyPatienceMs = 2000;
+constexpr DWORD kBusyPauseMs = 50;
+
+bool IsBusy(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+           error == ERROR_LOCK_VIOLATION;
+}
+
+// Runs operation until it succeeds, fails otherwise than busy, or the patience is spent; the
+// last error is the last attempt's.
+template <typename Operation>
+bool RetryWhileBusy(Operation operation) {
+    const ULONGLONG start = GetTickCount64();
+    for (;;) {
+        if (operation()) {
+            return true;
+        }
+        const DWORD error = GetLastError();
+        if (!IsBusy(error) || GetTickCount64() - start >= kBusyPatienceMs) {
+            SetLastError(error);
+            return false;
+        }
+        Sleep(kBusyPauseMs);
+    }
+}
+
+}  // namespace
+
+bool RemoveFileWhenFree(const Text& path) {
+    return RetryWhileBusy([&] { return DeleteFileA(path.CStr()) != FALSE; });
+}
+
 bool ReplaceWithFile(const Text& source, const Text& target) {
     // Windows refuses to replace a read-only file, but not every file system it can reach does
     // (Wine's does not): a file that its owner marked read-only is never ours to overwrite.
@@ -76,6 +113,8 @@ bool ReplaceWithFile(const Text& source, const Text& target) {
         SetLastError(ERROR_ACCESS_DENIED);
         return false;
     }
-    return MoveFileExA(source.CStr(), target.CStr(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    return RetryWhileBusy([&] {
+        return MoveFileExA(source.CStr(), target.CStr(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    });
 }

@@ -25,6 +25,18 @@ private:
     HANDLE handle_;
 };
 
+// The whole content of an open file.
+std::string ContentOf(HANDLE file) {
+    std::string content;
+    char buffer[65536];
+    DWORD read = 0;
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        content.append(buffer, read);
+    }
+    return content;
+}
+
 std::string OwnPath() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -38,8 +50,24 @@ void HandOverSelfDeletion(const std::string& installFolder) {
     GetTempPathA(MAX_PATH, temp);
     const std::string copy =
         std::string(temp) + "tarvelle-uninstall-" + std::to_string(GetCurrentProcessId()) + ".exe";
-    if (!CopyFileA(OwnPath().c_str(), copy.c_str(), FALSE)) {
+    const auto giveUp = [] {
         MoveFileExA(OwnPath().c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    };
+    if (!CopyFileA(OwnPath().c_str(), copy.c_str(), TRUE)) {
+        giveUp();
+        return;
+    }
+    // The temporary folder is the user's: from here until the copy has started, nobody may
+    // write to it, and it must still be this program, or an elevated process would run
+    // whatever another process of the user put there.
+    const OwnedHandle held(CreateFileA(copy.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const OwnedHandle own(CreateFileA(OwnPath().c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (held.Get() == INVALID_HANDLE_VALUE || own.Get() == INVALID_HANDLE_VALUE ||
+        ContentOf(held.Get()) != ContentOf(own.Get())) {
+        giveUp();
         return;
     }
     // Without its final "\": before a closing quote it would escape the quote.

@@ -178,9 +178,29 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
     EXPECT_FALSE(KeyExists(kUninstallKey));
 }
 
-TEST_F(CycleScenario, PluginHeldOpenStaysWithItsRecordUntilASecondRun) {
+TEST_F(CycleScenario, NothingIsRemovedWhileAFileIsInUseOrTheRecordsAreAnotherUsers) {
     ASSERT_TRUE(tree.Make("'Photoshop 7'/Plug-Ins"));
     ASSERT_TRUE(InstallEverything());
+    const std::string shellProgram = std::string(kRoot) + "TarvelleShell.exe";
+    const std::string records = std::string(contract::kFilesKey) + contract::kPluginComponent;
+
+    // Another account's uninstaller finds no records of its own.
+    const std::string aside = "Software\\tvl-e2e-records-aside";
+    HKEY copy = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, aside.c_str(), &copy), ERROR_SUCCESS);
+    ASSERT_EQ(RegCopyTreeA(HKEY_CURRENT_USER, contract::kProductKey, copy), ERROR_SUCCESS);
+    ASSERT_EQ(SHDeleteKeyA(HKEY_CURRENT_USER, contract::kProductKey), ERROR_SUCCESS);
+    const std::string foreign = Uninstall();
+    EXPECT_NE(foreign.find("installed by another user account"), std::string::npos) << foreign;
+    EXPECT_TRUE(Exists(shellProgram)) << "nothing is removed for another account's records";
+    HKEY product = nullptr;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, contract::kProductKey, &product), ERROR_SUCCESS);
+    ASSERT_EQ(RegCopyTreeA(copy, nullptr, product), ERROR_SUCCESS);
+    RegCloseKey(product);
+    RegCloseKey(copy);
+    SHDeleteKeyA(HKEY_CURRENT_USER, aside.c_str());
+
+    // A host holds its plug-in: the uninstaller names it and the host, and removes nothing.
     const std::string plugin =
         "c:\\program files\\tvl-e2e-cycle\\photoshop 7\\plug-ins\\tvl\\"
         "Tarvelle_Pigmora_Demo.8bf";
@@ -188,16 +208,17 @@ TEST_F(CycleScenario, PluginHeldOpenStaysWithItsRecordUntilASecondRun) {
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const std::string first = Uninstall();
-    EXPECT_NE(first.find(plugin), std::string::npos) << first;
+    EXPECT_NE(first.find(plugin + " (close Photoshop)"), std::string::npos) << first;
+    EXPECT_NE(first.find("Nothing has been removed."), std::string::npos) << first;
     EXPECT_TRUE(Exists(plugin));
-    EXPECT_FALSE(Exists(std::string(kRoot) + "TarvelleShell.exe"));
-    EXPECT_TRUE(KeyExists("Software\\Tarvelle\\files\\pigmorademo")) << first;
+    EXPECT_TRUE(Exists(shellProgram)) << first;
+    EXPECT_TRUE(KeyExists(records.c_str())) << first;
     CloseHandle(held);
 
     EXPECT_EQ(Uninstall(), "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.");
     EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, 20s));
     EXPECT_FALSE(Exists(plugin));
-    EXPECT_FALSE(KeyExists("Software\\Tarvelle"));
+    EXPECT_FALSE(KeyExists(contract::kProductKey));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "app/installer_session.h"
 #include "tests/unit/install_fixture.h"
 #include "tests/unit/scripted_pages.h"
@@ -100,6 +102,24 @@ TEST_F(ExtractionTest, TargetHeldOpenByAHostKeepsItsContent) {
     }
     EXPECT_EQ(ReadFileBytes(target), "loaded by the host");
     ExpectReportedFailure(target);
+}
+
+// A virus scanner holds a new file for a moment without sharing it.
+TEST_F(ExtractionTest, TargetBusyForAMomentIsReplacedOnceFree) {
+    const std::string target = tree.Path("scanned.8bf");
+    tree.MakeFile("scanned.8bf", "being scanned");
+    HANDLE scanned = CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(scanned, INVALID_HANDLE_VALUE);
+    std::thread scanner([scanned] {
+        Sleep(300);
+        CloseHandle(scanned);
+    });
+    EXPECT_TRUE(session.ExtractPayload(Text(target), kComplete));
+    scanner.join();
+    EXPECT_EQ(ReadFileBytes(target), Expected());
+    EXPECT_TRUE(pages.shown.empty());
+    EXPECT_EQ(EntryCount(tree.Root()), 1) << "no temporary file is left beside the target";
 }
 
 TEST_F(ExtractionTest, ReadOnlyTargetIsNotReplaced) {

@@ -1,0 +1,73 @@
+#!/usr/bin/env python3
+"""Checks a linked PE file's delay-load import address tables.
+
+    check-delay-imports.py NM PROGRAM.exe
+
+The delay-load helper writes each function's address into its slot of the delay import address
+table at the first call. Some linker versions put that table in a read-only section (".idata"
+made read-only), and the first call into a delay-loaded DLL then crashes; so does the slot of
+the DLL's module handle. The descriptors are found by their symbols (this linker does not fill
+in the delay-import data directory), so the program must not be stripped yet. Fails, naming the
+DLL and the section, when a table or a handle slot lies outside a writable section, or when the
+program has no delay-load imports at all.
+"""
+import struct
+import subprocess
+import sys
+
+IMAGE_SCN_MEM_WRITE = 0x80000000
+
+
+def sections(image, header):
+    count = struct.unpack_from("<H", image, header + 6)[0]
+    optional_size = struct.unpack_from("<H", image, header + 20)[0]
+    table = header + 24 + optional_size
+    for i in range(count):
+        entry = table + 40 * i
+        name = image[entry:entry + 8].rstrip(b"\0").decode("ascii", "replace")
+        virtual_size, rva, raw_size, raw_offset = struct.unpack_from("<IIII", image, entry + 8)
+        flags = struct.unpack_from("<I", image, entry + 36)[0]
+        yield name, rva, max(virtual_size, raw_size), raw_offset, flags
+
+
+def main():
+    nm, program = sys.argv[1:3]
+    image = open(program, "rb").read()
+    header = struct.unpack_from("<I", image, 0x3C)[0]
+    if image[header:header + 4] != b"PE\0\0":
+        sys.exit(f"{program}: not a PE file")
+    image_base = struct.unpack_from("<Q", image, header + 24 + 24)[0]
+    table = list(sections(image, header))
+
+    def section_of(address):
+        for name, start, length, raw, flags in table:
+            if start <= address < start + length:
+                return name, start, raw, flags
+        return None
+
+    def offset_of(address):
+        _, start, raw, _ = section_of(address)
+        return raw + address - start
+
+    symbols = subprocess.run([nm, program], check=True, capture_output=True, text=True).stdout
+    descriptors = [int(line.split()[0], 16) - image_base for line in symbols.splitlines()
+                   if line.split()[-1].startswith("__DELAY_IMPORT_DESCRIPTOR_")]
+    if not descriptors:
+        sys.exit(f"{program}: no delay-load imports (or stripped)")
+    failures = []
+    for descriptor in descriptors:
+        _, name_rva, handle_rva, iat_rva = struct.unpack_from("<IIII", image, offset_of(descriptor))
+        dll_offset = offset_of(name_rva)
+        dll = image[dll_offset:image.index(b"\0", dll_offset)].decode("ascii", "replace")
+        for what, address in (("import address table", iat_rva), ("module handle", handle_rva)):
+            section = section_of(address)
+            if section is None or not section[3] & IMAGE_SCN_MEM_WRITE:
+                where = section[0] if section else "no section"
+                failures.append(f"{dll}: delay-load {what} in {where}, not writable")
+    if failures:
+        sys.exit(f"{program}:\n  " + "\n  ".join(failures))
+    print(f"{program}: {len(descriptors)} delay-loaded DLLs, tables and handles writable")
+
+
+if __name__ == "__main__":
+    main()
