@@ -335,6 +335,25 @@ bool PressKey(HWND window, WORD virtualKey) {
     return SendInput(2, keys, sizeof(INPUT)) == 2;
 }
 
+bool PressChord(HWND window, WORD modifier, WORD virtualKey) {
+    SetForegroundWindow(window);
+    INPUT keys[4] = {};
+    const WORD order[4] = {modifier, virtualKey, virtualKey, modifier};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = order[i];
+        keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    return SendInput(4, keys, sizeof(INPUT)) == 4;
+}
+
+HWND FocusedControl(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                              : nullptr;
+}
+
 MessageBoxWindow WaitForMessageBox(const InstallerProcess& process, const char* caption,
                                    std::chrono::milliseconds timeout) {
     MessageBoxWindow box;

@@ -85,6 +85,10 @@ POINT ListLinePoint(HWND dialog, int id, int line, int x = -1);
 
 // Brings the window to the front and presses and releases one key.
 bool PressKey(HWND window, WORD virtualKey);
+// A key pressed while a modifier (VK_MENU for a mnemonic) is held.
+bool PressChord(HWND window, WORD modifier, WORD virtualKey);
+// The control of window's thread that has the keyboard focus, or null.
+HWND FocusedControl(HWND window);
 
 // A system message box of the process: its text (the static control), and its buttons.
 struct MessageBoxWindow {

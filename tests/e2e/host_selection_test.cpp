@@ -3,6 +3,8 @@
 // the no-host page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <set>
 
 #include "tests/e2e/wizard_steps.h"
@@ -83,6 +85,74 @@ TEST_F(HostSelectionScenario, FoundHostsAreTickedAndEachLineEditsItsOwnDirectory
     EXPECT_EQ(CountOf(text, ".    plugin for "), 3u) << "one found host was unticked: " << text;
     ASSERT_TRUE(Click(summary, IDCANCEL));
     EXPECT_TRUE(installer->WaitForExit());
+}
+
+// The state changes the installer announces to screen readers, as an accessibility tool in
+// another process hears them.
+std::vector<LONG> announcedChildren;
+HWND announcedWindow = nullptr;
+
+void CALLBACK HearStateChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                              DWORD) {
+    if (object == OBJID_CLIENT && window == announcedWindow) {
+        announcedChildren.push_back(child);
+    }
+}
+
+// Every page by keyboard alone: Enter, the mnemonics, Tab, Space on the list before any line
+// was clicked, and Escape.
+TEST_F(HostSelectionScenario, EveryPageAnswersTheKeyboardAlone) {
+    ProgramFilesTree tree("tvl-e2e-keys");
+    ASSERT_TRUE(tree.Make("'Photoshop 7'/Plug-Ins"));
+    Start();
+    HWND welcome = WaitForPageWithControl(*installer, IDC_PAGE_TEXT);
+    ASSERT_NE(welcome, nullptr);
+    ASSERT_TRUE(PressKey(welcome, VK_RETURN));
+    HWND license = WaitForPageWithControl(*installer, IDC_AGREE);
+    ASSERT_NE(license, nullptr) << "Enter did not continue from the welcome page";
+    ASSERT_TRUE(PressChord(license, VK_MENU, 'A'));
+    ASSERT_TRUE(WaitUntil([&] { return ButtonChecked(license, IDC_AGREE); })) << "Alt+A";
+    ASSERT_TRUE(PressKey(license, VK_RETURN));
+    HWND choice = WaitForPageWithControl(*installer, IDC_SEARCH_HOSTS);
+    ASSERT_NE(choice, nullptr);
+    ASSERT_TRUE(PressChord(choice, VK_MENU, 'I'));
+    ASSERT_TRUE(WaitUntil([&] { return !ButtonChecked(choice, IDC_INSTALL_SHELL); })) << "Alt+I";
+    ASSERT_TRUE(PressKey(choice, VK_RETURN));
+    HWND notice = WaitForPage(*installer, IDC_PAGE_TEXT, kNotice);
+    ASSERT_NE(notice, nullptr);
+    ASSERT_TRUE(PressKey(notice, VK_RETURN));
+    HWND page = WaitForPageWithControl(*installer, IDC_HOST_LIST, 30s);
+    ASSERT_NE(page, nullptr);
+    HWND list = GetDlgItem(page, IDC_HOST_LIST);
+    for (int tab = 0; tab < 6 && FocusedControl(page) != list; ++tab) {
+        ASSERT_TRUE(PressKey(page, VK_TAB));
+        WaitUntil([&] { return FocusedControl(page) == list; }, 500ms);
+    }
+    ASSERT_EQ(FocusedControl(page), list) << "Tab never reached the host list";
+    ASSERT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR) << "no line was selected";
+    announcedWindow = list;
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr,
+                        &HearStateChange, installer->Id(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_TRUE(PressKey(page, VK_SPACE));
+    ASSERT_TRUE(WaitUntil([&] { return (SendMessageA(list, LB_GETITEMDATA, 0, 0) & 1) == 0; }))
+        << "Space did not untick the focused first line";
+    EXPECT_TRUE(WaitUntil([] {
+        MSG message{};
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+        return std::find(announcedChildren.begin(), announcedChildren.end(), 1) !=
+               announcedChildren.end();
+    })) << "the toggle of line 1 was not announced";
+    UnhookWinEvent(hook);
+    ASSERT_TRUE(PressKey(page, VK_RETURN));
+    HWND summary = WaitForPageWithText(kSummaryStart);
+    ASSERT_NE(summary, nullptr) << "Enter did not lead on to the summary";
+    EXPECT_EQ(CountOf(ControlText(summary, IDC_PAGE_TEXT), ".    "), 0u)
+        << "neither the shell nor the unticked host is to be installed";
+    ASSERT_TRUE(PressKey(summary, VK_ESCAPE));
+    EXPECT_TRUE(installer->WaitForExit()) << "Escape on the summary ends the run";
 }
 
 TEST_F(HostSelectionScenario, NothingTickedReachesASummaryWithoutHosts) {

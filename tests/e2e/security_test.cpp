@@ -114,21 +114,71 @@ TEST_F(LibrarySearch, ABuildWithoutTheProtectionIsCaught) {
     std::printf("loaded by the unprotected build: %s\n", loaded.c_str());
 }
 
-// The manifest as Windows reads it: resource 1 of type RT_MANIFEST of the built executable.
-std::string EmbeddedManifest() {
-    HMODULE image = LoadLibraryExA(TVL_INSTALLER_PATH, nullptr,
+// A resource as Windows reads it from a built file.
+std::string EmbeddedResource(const std::string& file, const char* type, int id = 1) {
+    HMODULE image = LoadLibraryExA(file.c_str(), nullptr,
                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (image == nullptr) {
         return "<unloadable>";
     }
-    std::string text = "<missing>";
-    HRSRC found = FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    std::string bytes = "<missing>";
+    HRSRC found = FindResourceA(image, MAKEINTRESOURCEA(id), type);
     HGLOBAL loaded = found != nullptr ? LoadResource(image, found) : nullptr;
     if (loaded != nullptr) {
-        text.assign(static_cast<const char*>(LockResource(loaded)), SizeofResource(image, found));
+        bytes.assign(static_cast<const char*>(LockResource(loaded)), SizeofResource(image, found));
     }
     FreeLibrary(image);
-    return text;
+    return bytes;
+}
+
+std::string EmbeddedManifest(const std::string& file = TVL_INSTALLER_PATH) {
+    return EmbeddedResource(file, MAKEINTRESOURCEA(24));
+}
+
+// A string of the version resource's English block, as Explorer shows it.
+std::string VersionString(const std::string& file, const char* name) {
+    DWORD unused = 0;
+    std::string block(GetFileVersionInfoSizeA(file.c_str(), &unused), '\0');
+    if (block.empty() ||
+        !GetFileVersionInfoA(file.c_str(), 0, static_cast<DWORD>(block.size()), block.data())) {
+        return "<no version>";
+    }
+    char* value = nullptr;
+    UINT length = 0;
+    const std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length)) {
+        return "<missing>";
+    }
+    return value;
+}
+
+TEST(ShippedPrograms, CarryTheirManifestIconAndVersion) {
+    const std::string payloads = TVL_PAYLOAD_DIR "\\";
+    const struct {
+        const char* file;
+        const char* level;  // null: a library, no manifest of its own
+    } shipped[] = {{"TarvelleShell.exe", "asInvoker"},
+                   {"uninstall.exe", "requireAdministrator"},
+                   {"Tarvelle_Pigmora_Demo.dll", nullptr}};
+    for (const auto& program : shipped) {
+        const std::string file = payloads + program.file;
+        EXPECT_EQ(VersionString(file, "ProductVersion"),
+                  VersionString(TVL_INSTALLER_PATH, "ProductVersion"))
+            << file;
+        EXPECT_EQ(VersionString(file, "CompanyName"), "Tarvelle") << file;
+        if (program.level == nullptr) {
+            continue;
+        }
+        const std::string manifest = EmbeddedManifest(file);
+        EXPECT_NE(manifest.find(std::string("<requestedExecutionLevel level=\"") + program.level),
+                  std::string::npos)
+            << file << manifest;
+        EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\""), std::string::npos);
+        EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos) << file;
+        EXPECT_NE(EmbeddedResource(file, MAKEINTRESOURCEA(14), IDI_TARVELLE), "<missing>")
+            << file << " has no icon";
+    }
+    EXPECT_EQ(VersionString(TVL_INSTALLER_PATH, "ProductVersion").find("<"), std::string::npos);
 }
 
 TEST(Manifest, AsksForTheHighestAvailableRightsAndCommonControls6) {
