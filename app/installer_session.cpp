@@ -8,7 +8,7 @@
 #include "install/file_location_record.h"
 #include "install/install_locations.h"
 #include "install/payload_file.h"
-#include "install/resource_source.h"
+#include "support/resource_source.h"
 #include "install/shell_application.h"
 #include "pages/wizard_pages.h"
 #include "resources/resource.h"

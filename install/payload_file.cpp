@@ -2,7 +2,7 @@
 #include "install/payload_file.h"
 
 #include "install/pump.h"
-#include "install/resource_source.h"
+#include "support/resource_source.h"
 #include "support/exception.h"
 #include "support/file_sink.h"
 #include "support/files.h"

@@ -1,6 +1,8 @@
 // pages/check_list_box.cpp
 #include "pages/check_list_box.h"
 
+#include "pages/window_dpi.h"
+
 #include <commctrl.h>
 
 namespace {
@@ -74,7 +76,7 @@ int CheckListBox::FocusedLine() const {
 }
 
 int CheckListBox::BoxSize() const {
-    return GetSystemMetrics(SM_CYMENUCHECK);
+    return MetricForWindow(listBox_, SM_CYMENUCHECK);
 }
 
 void CheckListBox::Toggle(int line) {
@@ -150,6 +152,10 @@ LRESULT CALLBACK CheckListBox::Subclass(HWND window, UINT message, WPARAM wParam
         return 0;
     } else if (message == WM_CHAR && wParam == ' ') {
         return 0;
+    } else if (message == WM_DPICHANGED_AFTERPARENT) {
+        // Moved to a monitor of another scale: the dialog has its new font by now.
+        list->FitLineHeight();
+        InvalidateRect(window, nullptr, TRUE);
     } else if (message == WM_NCDESTROY) {
         list->Detach();
     }

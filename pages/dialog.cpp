@@ -1,6 +1,7 @@
 // pages/dialog.cpp
 #include "pages/dialog.h"
 
+#include "resources/resource.h"
 #include "support/exception.h"
 
 namespace {
@@ -90,6 +91,7 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             CenterOnWorkArea(window_);
+            sidePicture_.Attach(Item(IDC_SIDE_PICTURE));
             return OnInitDialog();
         case WM_COMMAND: {
             const int id = LOWORD(wParam);

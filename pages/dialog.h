@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "pages/side_picture.h"
+
 // A dialog built from a template of this executable: message plumbing only. WM_INITDIALOG
 // reaches OnInitDialog, IDOK and IDCANCEL reach OnOK and OnCancel, other commands OnCommand.
 // A modeless dialog's window belongs to the object and is destroyed with it.
@@ -48,5 +50,6 @@ private:
 
     int templateId_;
     HWND window_ = nullptr;
+    SidePicture sidePicture_;
     bool modal_ = false;
 };

@@ -5,6 +5,8 @@
 // Pictures.
 #define IDI_TARVELLE 128
 #define IDB_SIDE_PICTURE 129
+// The side picture twice as large, which the pages scale to the display (RCDATA).
+#define IDR_SIDE_PICTURE_LARGE 150
 
 // Payloads, resources of type "BIN".
 #define IDR_PAYLOAD_PLUGIN 130

@@ -1,16 +1,22 @@
 #!/usr/bin/env python3
-"""Draws the installer's side picture (resources/side.bmp) and program icon
-(resources/tarvelle.ico): soft pigment blots on paper. Run once; the results are committed."""
+"""Draws the installer's side picture (resources/side.bmp, and resources/side-large.z: the same
+twice as large, which the pages scale to any display) and program icon (resources/tarvelle.ico):
+soft pigment blots on paper. Run once; the results are committed.
+
+side-large.z is a zlib stream of: width and height (two 32-bit little-endian numbers), then the
+rows top first, three bytes a pixel (blue, green, red), each byte stored as its difference to
+the byte above it (modulo 256), which makes the smooth picture compress to a quarter."""
 import math
 import random
 import struct
+import zlib
 from pathlib import Path
 
 RESOURCES = Path(__file__).resolve().parent.parent / "resources"
 PIGMENTS = [(176, 62, 46), (38, 94, 148), (214, 160, 42), (70, 128, 74), (128, 60, 120)]
 
 
-def paint(width, height, seed, blots):
+def paint(width, height, seed, blots, grain_size=6):
     rng = random.Random(seed)
     centres = [(rng.uniform(0, width), rng.uniform(0, height), rng.uniform(0.18, 0.45) * width,
                 PIGMENTS[i % len(PIGMENTS)]) for i in range(blots)]
@@ -18,7 +24,7 @@ def paint(width, height, seed, blots):
     for y in range(height):
         row = []
         for x in range(width):
-            grain = rng.uniform(-6, 6)
+            grain = rng.uniform(-grain_size, grain_size) if grain_size else 0
             r, g, b = 244 + grain, 238 + grain, 224 + grain
             for cx, cy, radius, (pr, pg, pb) in centres:
                 d = math.hypot(x - cx, y - cy) / radius
@@ -43,12 +49,28 @@ def bmp_rows(pixels, with_alpha):
     return bytes(data)
 
 
-def write_bmp(path, pixels):
+def bmp_file(pixels):
     height, width = len(pixels), len(pixels[0])
     body = bmp_rows(pixels, False)
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(body), 2835, 2835, 0, 0)
     header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(body), 0, 0, 14 + len(info))
-    path.write_bytes(header + info + body)
+    return header + info + body
+
+
+def write_bmp(path, pixels):
+    path.write_bytes(bmp_file(pixels))
+
+
+def large_picture(pixels):
+    height, width = len(pixels), len(pixels[0])
+    raw = bytearray()
+    for row in pixels:
+        for r, g, b in row:
+            raw += bytes((b, g, r))
+    stride = width * 3
+    filtered = bytearray(raw[:stride])
+    filtered += bytes((raw[i] - raw[i - stride]) & 255 for i in range(stride, len(raw)))
+    return zlib.compress(struct.pack("<II", width, height) + bytes(filtered), 9)
 
 
 def icon_image(size, seed):
@@ -73,4 +95,6 @@ def write_ico(path, sizes):
 
 if __name__ == "__main__":
     write_bmp(RESOURCES / "side.bmp", paint(144, 266, 5, 9))
+    # Without the paper's grain, which would not compress and would only blur when scaled.
+    (RESOURCES / "side-large.z").write_bytes(large_picture(paint(288, 532, 5, 9, grain_size=0)))
     write_ico(RESOURCES / "tarvelle.ico", [16, 32, 48])

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <set>
+#include <string>
 
 #include "support/paths.h"
 
@@ -30,13 +31,19 @@ DWORD OpenForDeletion(const std::string& file) {
     return ERROR_SUCCESS;
 }
 
-// As the installer's rights probe: a file made and removed in the folder.
+// As the installer's rights probe: a file made (and gone again when closed) in the folder. Made
+// here rather than by GetTempFileNameA, which under Wine answers with a name even when it could
+// not create the file.
 DWORD ProbeFolder(const std::string& folder) {
-    char probe[MAX_PATH] = {};
-    if (GetTempFileNameA(folder.c_str(), "tvl", 0, probe) == 0) {
+    const std::string probe = folder + "tvl-uninstall-" + std::to_string(GetCurrentProcessId()) +
+                              "-" + std::to_string(GetTickCount64()) + ".tmp";
+    HANDLE handle = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
         return GetLastError();
     }
-    return DeleteFileA(probe) ? ERROR_SUCCESS : GetLastError();
+    CloseHandle(handle);
+    return ERROR_SUCCESS;
 }
 
 }  // namespace

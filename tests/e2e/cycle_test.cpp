@@ -95,6 +95,22 @@ void WritePng(const std::string& path, const Image& image) {
     std::ofstream(path, std::ios::binary) << png;
 }
 
+// Runs an uninstaller, answers Yes, and returns its final message.
+std::string RunUninstaller(const std::string& program) {
+    InstallerProcess uninstaller(program);
+    MessageBoxWindow question = WaitForMessageBox(uninstaller, kUninstallTitle);
+    if (question.window == nullptr ||
+        question.text != "Remove Tarvelle Pigmora Demo and Tarvelle Shell from this computer?" ||
+        !Click(question.window, IDYES) || !WaitUntilGone(question.window)) {
+        return "<no question>";
+    }
+    MessageBoxWindow result = WaitForMessageBox(uninstaller, kUninstallTitle);
+    if (result.window == nullptr || !Click(result.window, IDOK) || !uninstaller.WaitForExit()) {
+        return "<no final message>";
+    }
+    return result.text;
+}
+
 class CycleScenario : public InstallScenario {
 protected:
     bool InstallEverything() {
@@ -107,22 +123,7 @@ protected:
         return thanks != nullptr && Click(thanks, IDOK) && installer->WaitForExit();
     }
 
-    // Runs the installed uninstaller, answers Yes, and returns its final message.
-    std::string Uninstall() {
-        InstallerProcess uninstaller(std::string(kRoot) + "uninstall.exe");
-        MessageBoxWindow question = WaitForMessageBox(uninstaller, kUninstallTitle);
-        if (question.window == nullptr ||
-            question.text !=
-                "Remove Tarvelle Pigmora Demo and Tarvelle Shell from this computer?" ||
-            !Click(question.window, IDYES) || !WaitUntilGone(question.window)) {
-            return "<no question>";
-        }
-        MessageBoxWindow result = WaitForMessageBox(uninstaller, kUninstallTitle);
-        if (result.window == nullptr || !Click(result.window, IDOK) || !uninstaller.WaitForExit()) {
-            return "<no final message>";
-        }
-        return result.text;
-    }
+    std::string Uninstall() { return RunUninstaller(std::string(kRoot) + "uninstall.exe"); }
 
     ProgramFilesTree tree{"tvl-e2e-cycle"};
 };
@@ -219,6 +220,19 @@ TEST_F(CycleScenario, NothingIsRemovedWhileAFileIsInUseOrTheRecordsAreAnotherUse
     EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, 20s));
     EXPECT_FALSE(Exists(plugin));
     EXPECT_FALSE(KeyExists(contract::kProductKey));
+}
+
+// Run by tests/e2e/unprivileged_uninstall_check only, as a Unix user who may not change the
+// folder root made for the installed files: a user without administrator rights, as Windows
+// would have it.
+TEST(UnprivilegedUser, DISABLED_UninstallerRemovesNothingAndAsksForAnAdministrator) {
+    const std::string message = RunUninstaller(std::string(kRoot) + "uninstall.exe");
+    EXPECT_NE(message.find("administrator rights"), std::string::npos) << message;
+    EXPECT_NE(message.find("Nothing has been removed."), std::string::npos) << message;
+    EXPECT_TRUE(Exists(std::string(kRoot) + "TarvelleShell.exe"));
+    EXPECT_TRUE(Exists(std::string(kRoot) + "presets\\PigmoraPresets.ini"));
+    EXPECT_TRUE(KeyExists((std::string(contract::kFilesKey) + contract::kShellComponent).c_str()));
+    EXPECT_TRUE(KeyExists(contract::kUninstallKey));
 }
 
 }  // namespace

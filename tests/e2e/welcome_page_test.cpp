@@ -1,11 +1,18 @@
 // tests/e2e/welcome_page_test.cpp
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
 #include "resources/resource.h"
 #include "tests/e2e/scenario.h"
 
 namespace e2e {
 namespace {
+
+using namespace std::chrono_literals;
 
 const char kWelcome[] =
     "Welcome to the Tarvelle Installer.\n\nThis program will install Tarvelle Pigmora Demo on "
@@ -50,6 +57,52 @@ TEST_F(WelcomePage, ShowsItsTextCaptionButtonsAndIds) {
     ExpectPlace(page, IDCANCEL, 200, 177, 50, 14);
     ExpectPlace(page, IDC_SIDE_PICTURE, 0, 0, 96, 164);
     ExpectPlace(page, IDC_PAGE_TEXT, 122, 36, 163, 107);
+}
+
+// Run at the display's own scale (the test prefix at 96 dots per inch; tests/e2e/high_dpi_check
+// at 144 too, where TVL_EXPECTED_DPI says so): the side picture covers its control, however
+// large the scaling and the dialog font make it.
+TEST_F(WelcomePage, SidePictureFillsItsControlAtTheDisplaysScale) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    const char* expected = std::getenv("TVL_EXPECTED_DPI");
+    EXPECT_EQ(dpi, expected != nullptr ? std::atoi(expected) : 96);
+    Start();
+    HWND page = WaitForPage(*installer, IDC_PAGE_TEXT, kWelcome);
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(page) != FALSE; }));
+    RECT frame{};
+    GetWindowRect(page, &frame);
+    std::printf("page %ldx%ld at %d dpi\n", frame.right - frame.left, frame.bottom - frame.top,
+                dpi);
+    RECT picture{};
+    GetWindowRect(GetDlgItem(page, IDC_SIDE_PICTURE), &picture);
+    RECT client{};
+    GetClientRect(page, &client);
+    POINT corner{client.right - 3, client.top + 3};
+    ClientToScreen(page, &corner);
+    std::this_thread::sleep_for(500ms);  // painted
+    const COLORREF background = GetPixel(screen, corner.x, corner.y);
+    long covered = 0;
+    long all = 0;
+    for (LONG y = picture.top; y < picture.bottom; ++y) {
+        for (LONG x = picture.left; x < picture.right; ++x) {
+            const COLORREF pixel = GetPixel(screen, x, y);
+            const auto close = [](int a, int b) { return a - b <= 8 && b - a <= 8; };
+            const bool isBackground = close(GetRValue(pixel), GetRValue(background)) &&
+                                      close(GetGValue(pixel), GetGValue(background)) &&
+                                      close(GetBValue(pixel), GetBValue(background));
+            covered += isBackground ? 0 : 1;
+            ++all;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    ASSERT_GT(all, 0);
+    std::printf("picture %ldx%ld, %.1f %% covered\n", picture.right - picture.left,
+                picture.bottom - picture.top, 100.0 * covered / all);
+    EXPECT_GE(covered * 10, all * 9) << "the picture covers less than 90 % of its control";
+    ASSERT_TRUE(Click(page, IDCANCEL));
+    EXPECT_TRUE(installer->WaitForExit());
 }
 
 TEST_F(WelcomePage, CancelEndsTheRunWithNoClosingPageAndNothingWritten) {

@@ -1,5 +1,5 @@
 // tests/unit/resource_source_test.cpp
-#include "install/resource_source.h"
+#include "support/resource_source.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-// install/resource_source_win32.cpp
+// support/resource_source_win32.cpp
 #include <windows.h>
 
 #include <cstring>
 
-#include "install/resource_source.h"
+#include "support/resource_source.h"
 
 ResourceSource::~ResourceSource() = default;
 

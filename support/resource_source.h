@@ -1,4 +1,4 @@
-// install/resource_source.h
+// support/resource_source.h
 #pragma once
 
 #include <cstdint>

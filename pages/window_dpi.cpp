@@ -1,0 +1,42 @@
+// pages/window_dpi.cpp
+#include "pages/window_dpi.h"
+
+namespace {
+
+// Both calls came with Windows 10 (1607); the installer also runs on Windows 7 and 8.
+template <typename Function>
+Function User32Function(const char* name) {
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    return user32 != nullptr
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
+               : nullptr;
+}
+
+UINT SystemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen != nullptr) {
+        ReleaseDC(nullptr, screen);
+    }
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+}  // namespace
+
+UINT WindowDpi(HWND window) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
+    return dpi != 0 ? dpi : SystemDpi();
+}
+
+int MetricForWindow(HWND window, int metric) {
+    using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
+    static const auto getSystemMetricsForDpi =
+        User32Function<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
+    const UINT dpi = WindowDpi(window);
+    if (getSystemMetricsForDpi != nullptr) {
+        return getSystemMetricsForDpi(metric, dpi);
+    }
+    return MulDiv(GetSystemMetrics(metric), static_cast<int>(dpi), static_cast<int>(SystemDpi()));
+}

@@ -1,0 +1,11 @@
+// pages/window_dpi.h
+#pragma once
+
+#include <windows.h>
+
+// The dots per inch of the monitor a window is on, as a per-monitor aware program sees it (the
+// system's before Windows 10, which cannot tell monitors apart).
+UINT WindowDpi(HWND window);
+
+// A system metric (SM_CYMENUCHECK, ...) at the window's dots per inch rather than the system's.
+int MetricForWindow(HWND window, int metric);
