@@ -23,29 +23,17 @@ std::uint32_t ReadNumber(const char* bytes) {
 }  // namespace
 
 SidePicture::~SidePicture() {
-    Detach();
+    Unhook();
     ForgetScaled();
 }
 
 void SidePicture::Attach(HWND control) {
-    Detach();
+    Unhook();
     if (control == nullptr || !LoadSource()) {
         return;  // the template's own bitmap stays
     }
-    control_ = control;
-    SetWindowLongPtrA(control_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SidePicture::Procedure)));
-    InvalidateRect(control_, nullptr, TRUE);
-}
-
-void SidePicture::Detach() {
-    if (control_ == nullptr) {
-        return;
-    }
-    SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    SetWindowLongPtrA(control_, GWLP_USERDATA, 0);
-    control_ = nullptr;
+    Hook(control);
+    InvalidateRect(control, nullptr, TRUE);
 }
 
 void SidePicture::ForgetScaled() {
@@ -100,10 +88,10 @@ void SidePicture::Scale(int width, int height) {
     source.bmiHeader.biPlanes = 1;
     source.bmiHeader.biBitCount = 24;
     source.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(control_);
+    HDC screen = GetDC(Control());
     HDC memory = CreateCompatibleDC(screen);
     scaled_ = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(control_, screen);
+    ReleaseDC(Control(), screen);
     if (memory == nullptr || scaled_ == nullptr) {
         ForgetScaled();
         if (memory != nullptr) {
@@ -132,9 +120,9 @@ void SidePicture::Scale(int width, int height) {
 
 void SidePicture::Paint() {
     PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(control_, &paint);
+    HDC dc = BeginPaint(Control(), &paint);
     RECT client{};
-    GetClientRect(control_, &client);
+    GetClientRect(Control(), &client);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     if (width > 0 && height > 0) {
@@ -151,30 +139,21 @@ void SidePicture::Paint() {
             DeleteDC(memory);
         }
     }
-    EndPaint(control_, &paint);
+    EndPaint(Control(), &paint);
 }
 
-LRESULT CALLBACK SidePicture::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* picture = reinterpret_cast<SidePicture*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (picture == nullptr || picture->control_ != window) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+LRESULT SidePicture::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
-            picture->Paint();
+            Paint();
             return 0;
         case WM_ERASEBKGND:
             return TRUE;  // the picture covers every pixel
         case WM_SIZE:
-            InvalidateRect(window, nullptr, FALSE);
+            InvalidateRect(Control(), nullptr, FALSE);
             break;
-        case WM_NCDESTROY: {
-            const WNDPROC original = picture->original_;
-            picture->Detach();
-            return CallWindowProcA(original, window, message, wParam, lParam);
-        }
         default:
             break;
     }
-    return CallWindowProcA(picture->original_, window, message, wParam, lParam);
+    return CallOriginal(message, wParam, lParam);
 }

@@ -5,20 +5,17 @@
 
 #include <string>
 
+#include "pages/control_hook.h"
+
 // The searching page's status text (a static control), taken over so that a walk can set it
 // thousands of times a second. While held, every set-text message still reaches the control and
 // is answered, but the text stays here: the control neither stores it in the window system nor
 // paints it, each of which costs more than examining a directory. WM_GETTEXT answers the newest
 // text all the while, so another process or a screen reader reads what is about to be shown.
-class StatusLine {
+class StatusLine : private ControlHook {
 public:
-    StatusLine() = default;
-    StatusLine(const StatusLine&) = delete;
-    StatusLine& operator=(const StatusLine&) = delete;
-    ~StatusLine();
-
     // Takes over the control until destruction or the control's end.
-    void Attach(HWND control);
+    void Attach(HWND control) { Hook(control); }
 
     // One set-text message to the control.
     void SetText(const char* text) const;
@@ -28,15 +25,8 @@ public:
     bool IsHeld() const { return held_; }
 
 private:
-    // A window procedure of our own in front of the control's rather than SetWindowSubclass,
-    // whose dispatch looks up window properties on every message (a round trip to the window
-    // server under Wine, longer than the walk's own work for a directory).
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Answer(UINT message, WPARAM wParam, LPARAM lParam);
-    void Detach();
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    HWND control_ = nullptr;
-    WNDPROC original_ = nullptr;
     bool held_ = false;
     bool changed_ = false;
     std::string text_;
