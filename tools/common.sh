@@ -8,6 +8,7 @@ TVL_PACKAGES=(
     xvfb x11-utils imagemagick                # a display for the pages, screenshots of them
     python3                                   # makes the payload streams at build time
     clang libclang-rt-14-dev                  # the libFuzzer targets (tools/fuzz)
+    osslsigncode openssl                      # signing the release, and checking it
 )
 
 # Installs whatever of TVL_PACKAGES is missing when run as root; otherwise names it and fails.

@@ -18,10 +18,13 @@ def main():
                     if line.split()[-2:-1] == ["I"] and line.split()[-1].startswith("__imp_")})
     if not names:
         sys.exit(f"{import_library}: no imported functions found")
-    definition = pathlib.Path(output).with_suffix(".def")
+    output = pathlib.Path(output).resolve()
+    definition = output.with_suffix(".def")
     definition.write_text(f"LIBRARY {dll_name}\nEXPORTS\n" + "".join(f"{n}\n" for n in names))
-    subprocess.run([dlltool, "--input-def", str(definition), "--dllname", dll_name,
-                    "--output-delaylib", output], check=True)
+    # Run beside the output with bare file names: dlltool names its symbols after the paths it is
+    # given, and a build folder in a symbol name would make each build's debug file different.
+    subprocess.run([dlltool, "--input-def", definition.name, "--dllname", dll_name,
+                    "--output-delaylib", output.name], check=True, cwd=output.parent)
 
 
 if __name__ == "__main__":
