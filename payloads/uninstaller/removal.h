@@ -3,7 +3,8 @@
 
 #include <string>
 
-// Deletes a file, read-only or not; a file that is missing already counts as removed.
+// Deletes a file, read-only or not, and answers whether it is gone; a file that is missing
+// already counts as removed.
 bool RemoveFileIfPresent(const std::string& path);
 // Only an empty folder goes: never one that still holds something the installer did not put
 // there.

@@ -13,7 +13,10 @@ bool RemoveFileIfPresent(const std::string& path) {
     if (attributes & FILE_ATTRIBUTE_READONLY) {
         SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
     }
-    return DeleteFileA(path.c_str()) != FALSE;
+    // Gone for certain: some file systems (Wine's, in a folder the user may not change) report a
+    // deletion that did not happen.
+    return DeleteFileA(path.c_str()) != FALSE &&
+           GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
 void RemoveFolderIfEmpty(const std::string& folder) {

@@ -27,14 +27,10 @@ struct Outcome {
     std::vector<std::string> removed;
     std::vector<std::string> left;
 
-    void Remove(const std::string& path);
+    void Remove(const std::string& path) {
+        (RemoveFileIfPresent(path) ? removed : left).push_back(path);
+    }
 };
-
-bool RemovedForCertain(const std::string& path);
-
-void Outcome::Remove(const std::string& path) {
-    (RemovedForCertain(path) ? removed : left).push_back(path);
-}
 
 bool EndsWithNoCase(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
@@ -92,11 +88,6 @@ Removal PlanRemoval() {
     return removal;
 }
 
-// Gone for certain: some file systems report a deletion that did not happen.
-bool RemovedForCertain(const std::string& path) {
-    return RemoveFileIfPresent(path) && GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
-}
-
 // Every recorded file, each record dropped once its file is gone; the host folders whose
 // plug-in went, for the empty-folder pass.
 std::vector<std::string> RemoveRecordedFiles(const Removal& removal, Outcome& outcome) {
@@ -104,7 +95,7 @@ std::vector<std::string> RemoveRecordedFiles(const Removal& removal, Outcome& ou
     const std::string shellCopy =
         std::string(contract::kFileLocationPrefix) + contract::kShellLocationKey;
     for (const FileRecord& record : removal.records) {
-        if (!RemovedForCertain(record.path)) {
+        if (!RemoveFileIfPresent(record.path)) {
             outcome.left.push_back(record.path);
             continue;
         }
