@@ -7,6 +7,10 @@
 #if defined(__clang__)
 #define TVL_PRINTF_FORMAT(formatIndex, firstArgument) \
     __attribute__((format(printf, formatIndex, firstArgument)))
+#elif defined(__GNUC__) && defined(_WIN32)
+// Formatted by msvcrt.dll: checked against what it understands.
+#define TVL_PRINTF_FORMAT(formatIndex, firstArgument) \
+    __attribute__((format(ms_printf, formatIndex, firstArgument)))
 #elif defined(__GNUC__)
 #define TVL_PRINTF_FORMAT(formatIndex, firstArgument) \
     __attribute__((format(gnu_printf, formatIndex, firstArgument)))

@@ -1,7 +1,9 @@
 // support/timestamp.cpp
 #include "support/timestamp.h"
 
-#include <cstdio>
+#include <cstring>
+
+#include "support/event_log.h"
 
 Timestamp::~Timestamp() = default;
 
@@ -10,7 +12,10 @@ void Timestamp::SetToLocalTime() {
 }
 
 const char* Timestamp::Format() {
-    std::snprintf(text_, sizeof text_, "%04d/%02d/%02d %02d:%02d:%02d", year, month, day, hour,
-                  minute, second);
+    const std::string text =
+        FormatText("%04d/%02d/%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
+    const std::size_t length = text.size() < sizeof text_ ? text.size() : sizeof text_ - 1;
+    std::memcpy(text_, text.data(), length);
+    text_[length] = '\0';
     return text_;
 }
