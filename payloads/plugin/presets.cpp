@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 #include <map>
-#include <sstream>
 
 namespace {
 
@@ -61,12 +60,15 @@ bool Finish(const std::string& section, std::map<std::string, std::string>& valu
 
 bool ParsePresets(const std::string& text, std::vector<Preset>& presets, std::string& error) {
     presets.clear();
-    std::istringstream lines(text);
-    std::string line;
     std::string section;
     std::map<std::string, std::string> values;
-    while (std::getline(lines, line)) {
-        line = Trim(line);
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        const std::string line = Trim(text.substr(start, end - start));
+        start = end + 1;
         if (line.empty() || line[0] == ';') {
             continue;
         }

@@ -2,8 +2,8 @@
 #include "payloads/shell/bitmap_file.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
+
+#include "payloads/shell/file_bytes.h"
 
 namespace {
 
@@ -28,12 +28,11 @@ void Put(std::string& bytes, uint32_t value, int size) {
 }  // namespace
 
 bool ReadBitmap(const std::string& path, Image& image, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes)) {
         error = "cannot open " + path;
         return false;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(file)), {});
     if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') {
         error = path + " is not a BMP file";
         return false;
@@ -90,8 +89,7 @@ bool WriteBitmap(const std::string& path, const Image& image, std::string& error
     Put(bytes, 0, 4);
     Put(bytes, 0, 4);
     bytes.append(reinterpret_cast<const char*>(image.bgra.data()), image.bgra.size());
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+    if (!WriteFileBytes(path, bytes)) {
         error = "cannot write " + path;
         return false;
     }

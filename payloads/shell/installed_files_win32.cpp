@@ -3,9 +3,7 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
-
+#include "payloads/shell/file_bytes.h"
 #include "resources/install_contract.h"
 #include "support/directory_listing.h"
 #include "support/paths.h"
@@ -33,11 +31,10 @@ std::vector<std::string> PluginFiles() {
 
 bool LoadPresets(std::vector<Preset>& presets, std::string& error) {
     const std::string path = ShellFolder() + contract::kPresetsFolder + contract::kPresetsFile;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::string text;
+    if (!ReadFileBytes(path, text)) {
         error = "cannot open " + path;
         return false;
     }
-    const std::string text((std::istreambuf_iterator<char>(file)), {});
     return ParsePresets(text, presets, error);
 }
