@@ -1,7 +1,12 @@
 #!/usr/bin/env python3
-"""Draws the installer's side picture (resources/side.bmp, and resources/side-large.z: the same
-twice as large, which the pages scale to any display) and program icon (resources/tarvelle.ico):
-soft pigment blots on paper. Run once; the results are committed.
+"""Draws the installer's side picture (resources/side-large.z, which the pages scale to any
+display) and program icon (resources/tarvelle.ico): soft pigment blots on paper. Run once; the
+results are committed.
+
+resources/side.bmp, the bitmap the page template names, is one pixel of the paper: the pages
+paint the picture from side-large.z over it, and should that ever fail the control shows a blank
+sheet of paper (it fills its box with the bitmap's corner colour). A copy of the picture at the
+template's size cost 115 KB of the installer for nobody to see.
 
 side-large.z is a zlib stream of: width and height (two 32-bit little-endian numbers), then the
 rows top first, three bytes a pixel (blue, green, red), each byte stored as its difference to
@@ -94,7 +99,7 @@ def write_ico(path, sizes):
 
 
 if __name__ == "__main__":
-    write_bmp(RESOURCES / "side.bmp", paint(144, 266, 5, 9))
+    write_bmp(RESOURCES / "side.bmp", paint(1, 1, 5, 0, grain_size=0))
     # Without the paper's grain, which would not compress and would only blur when scaled.
     (RESOURCES / "side-large.z").write_bytes(large_picture(paint(288, 532, 5, 9, grain_size=0)))
     write_ico(RESOURCES / "tarvelle.ico", [16, 32, 48])
