@@ -80,8 +80,11 @@ protected:
         return ClickUntil(page, ListLinePoint(page, IDC_HOST_LIST, line),
                           [&] { return SendMessageA(list, LB_GETCURSEL, 0, 0) == line; });
     }
+    // The page enables Options when it handles the list's selection notice, which comes a moment
+    // after the list itself shows the new selection.
     HWND OpenOptions(HWND page) {
-        return Click(page, IDC_HOST_OPTIONS)
+        return WaitUntil([&] { return ControlEnabled(page, IDC_HOST_OPTIONS); }) &&
+                       Click(page, IDC_HOST_OPTIONS)
                    ? WaitForWindow(*installer, "#32770", "Select Plugin Directory")
                    : nullptr;
     }
