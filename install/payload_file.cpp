@@ -1,44 +1,65 @@
-// install/payload_file.cpp
 #include "install/payload_file.h"
 
+#include <cstdio>
+#include <random>
+
 #include "install/pump.h"
-#include "support/resource_source.h"
 #include "support/exception.h"
 #include "support/file_sink.h"
 #include "support/files.h"
+#include "support/held_folder.h"
 #include "support/inflate_source.h"
 #include "support/paths.h"
+#include "support/resource_source.h"
 
 namespace {
 
 constexpr std::int32_t kTransferBufferSize = 16384;
+constexpr std::uint32_t kReadAttributesAccess = 0x80;  // FILE_READ_ATTRIBUTES
 
-Text FolderOfTarget(const Text& target) {
-    const std::string folder = FolderOf(target.Bytes());
-    return Text(folder.empty() ? std::string(".\\") : folder);
+// A name nobody can have prepared: the folder may be anyone's.
+Text TemporaryName() {
+    static std::random_device random;
+    char name[32];
+    std::snprintf(name, sizeof name, "tvl%08x%08x.tmp", random(), random());
+    return Text(name);
 }
 
-// The temporary file beside the target, removed unless it was put in the target's place.
+// The temporary file beside the target, made new in one step (a file or link of the same name
+// fails it), and deleted through its handle unless it took the target's place.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const Text& directory) : path_(CreateUniqueFileIn(directory)) {
-        if (path_.IsEmpty()) {
+    explicit TemporaryFile(const HeldFolder& folder) {
+        for (int attempt = 0; attempt < 16 && !file_.IsOpen(); ++attempt) {
+            file_ = folder.CreateNewFile(TemporaryName());
+        }
+        if (!file_.IsOpen()) {
             throw Exception(ExceptionCode::FileOpen);
         }
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
-        if (!path_.IsEmpty()) {
-            RemoveFileWhenFree(path_);
+        if (!kept_) {
+            file_handle::MarkForDeletion(file_.Get(), true);
         }
     }
-    const Text& Path() const { return path_; }
-    void Kept() { path_.Clear(); }
+    void* Handle() const { return file_.Get(); }
+    void Kept() { kept_ = true; }
 
 private:
-    Text path_;
+    OwnedHandle file_;
+    bool kept_ = false;
 };
+
+// Windows refuses to replace a read-only file, but not every file system it can reach does
+// (Wine's does not): a file that its owner marked read-only is never ours to overwrite.
+bool IsReadOnly(const HeldFolder& folder, const Text& name) {
+    const OwnedHandle existing = folder.OpenFile(name, kReadAttributesAccess);
+    std::uint32_t attributes = 0;
+    return existing.IsOpen() && file_handle::ReadAttributes(existing.Get(), attributes) &&
+           (attributes & kAttributeReadOnly) != 0;
+}
 
 void WriteThroughTemporaryFile(const Text& target, int payloadId) {
     ResourceSource payload;
@@ -46,15 +67,23 @@ void WriteThroughTemporaryFile(const Text& target, int payloadId) {
         throw Exception(ExceptionCode::Resource);
     }
     InflateSource inflated(&payload, false);
-    TemporaryFile temporary(FolderOfTarget(target));
+    // The folder is held from its root while the file is written into it.
+    HeldFolder folder;
+    const std::string folderPath = FolderOf(target.Bytes());
+    if (!folder.Open(Text(folderPath), false)) {
+        throw Exception(ExceptionCode::FileOpen);
+    }
+    const Text name(target.Bytes().substr(folderPath.size()));
+    TemporaryFile temporary(folder);
     {
-        FileSink file(temporary.Path());
+        HandleSink file(temporary.Handle());
         Pump pump(inflated, file, kTransferBufferSize);
         while (!pump.Done()) {
             pump.Step();
         }
     }
-    if (!ReplaceWithFile(temporary.Path(), target)) {
+    if (!file_handle::Flush(temporary.Handle()) || IsReadOnly(folder, name) ||
+        !file_handle::MoveInto(temporary.Handle(), folder, name)) {
         throw Exception(ExceptionCode::FileWrite);
     }
     temporary.Kept();

@@ -4,8 +4,9 @@
 #include "install/failed_file_report.h"
 #include "support/text.h"
 
-// Inflates payload payloadId of this executable into target. The bytes go to a temporary file
-// beside target, which takes target's place only once all of them are on the disk: a failure
-// leaves target as it was (or absent), removes the temporary file, is reported once and answers
-// false.
+// Inflates payload payloadId of this executable into target (a full path). Its folder is held
+// open from its root while it is written (a link on the way that a program without rights could
+// have made fails the file). The bytes go to a new temporary file beside
+// target, which takes target's place only once all of them are on the disk: a failure leaves
+// target as it was (or absent), deletes the temporary file, is reported once and answers false.
 bool WritePayloadFile(const Text& target, int payloadId, FailedFileReport& report);

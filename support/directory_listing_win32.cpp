@@ -1,22 +1,25 @@
-// support/directory_listing_win32.cpp
 #include <windows.h>
 
 #include "support/directory_listing.h"
+#include "support/wide_text.h"
 
 namespace {
 
-void Fill(DirectoryEntry& entry, const WIN32_FIND_DATAA& found) {
+// A name the code page cannot hold exactly is skipped: its best-fit look-alike is another path.
+bool Fill(DirectoryEntry& entry, const WIN32_FIND_DATAW& found) {
     entry.attributes = found.dwFileAttributes;
-    entry.name.Assign(found.cFileName);
+    return TextFromWide(found.cFileName, entry.name);
 }
 
 }  // namespace
 
 DirectoryListing::DirectoryListing(const Text& pattern) {
-    WIN32_FIND_DATAA found{};
-    handle_ = FindFirstFileA(pattern.CStr(), &found);
-    if (handle_ != INVALID_HANDLE_VALUE) {
-        Fill(entry_, found);
+    WIN32_FIND_DATAW found{};
+    const std::wstring wide = WideFromText(pattern);
+    handle_ = wide.empty() ? INVALID_HANDLE_VALUE : FindFirstFileW(wide.c_str(), &found);
+    if (handle_ != INVALID_HANDLE_VALUE && !Fill(entry_, found) && !Next()) {
+        FindClose(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
     }
 }
 
@@ -31,10 +34,11 @@ bool DirectoryListing::IsOpen() const {
 }
 
 bool DirectoryListing::Next() {
-    WIN32_FIND_DATAA found{};
-    if (handle_ == INVALID_HANDLE_VALUE || !FindNextFileA(handle_, &found)) {
-        return false;
+    WIN32_FIND_DATAW found{};
+    while (handle_ != INVALID_HANDLE_VALUE && FindNextFileW(handle_, &found)) {
+        if (Fill(entry_, found)) {
+            return true;
+        }
     }
-    Fill(entry_, found);
-    return true;
+    return false;
 }

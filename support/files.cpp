@@ -1,6 +1,7 @@
 // support/files.cpp
 #include "support/files.h"
 
+#include "support/held_folder.h"
 #include "support/paths.h"
 
 bool IsDirectory(const Text& path) {
@@ -9,16 +10,8 @@ bool IsDirectory(const Text& path) {
 }
 
 bool MakeDirectories(const Text& path) {
-    const Text canonical(ToSlashDirectory(path.Bytes()));
-    if (canonical.Length() > kLongestDirectoryPath) {
-        return false;  // its parents could be made, it could not
-    }
-    if (IsDirectory(canonical)) {
-        return true;
-    }
-    Text parent;
-    if (!ParentDirectory(canonical, parent) || !MakeDirectories(parent)) {
-        return false;
-    }
-    return CreateOneDirectory(canonical);
+    // Each folder is made and opened through its parent's handle, so that no link that a program
+    // without rights slipped into the path decides where the folders go.
+    HeldFolder folder;
+    return folder.Open(Text(ToSlashDirectory(path.Bytes())), true);
 }

@@ -15,7 +15,6 @@ constexpr std::uint32_t kAttributeNormal = 0x80;
 bool ReadFileAttributes(const Text& path, std::uint32_t& attributes);
 bool WriteFileAttributes(const Text& path, std::uint32_t attributes);
 bool RemoveFile(const Text& path);
-bool CreateOneDirectory(const Text& path);
 
 // True when the path's attributes can be read and name a directory.
 bool IsDirectory(const Text& path);
@@ -25,14 +24,6 @@ constexpr std::uint32_t kLongestDirectoryPath = 248;
 
 // Creates the directory and every missing parent, parents first; true when it exists at the end.
 // A path longer than kLongestDirectoryPath is refused before anything is made; directories made
-// before another failure stay.
+// before another failure stay. A junction or link on the way is crossed only where
+// MayFollowLinkAt allows it.
 bool MakeDirectories(const Text& path);
-
-// Creates an empty file with a name no other file in directory has; its path, or empty.
-Text CreateUniqueFileIn(const Text& directory);
-// Puts source in target's place (replacing it) and makes sure it is on the disk before
-// answering; false leaves both as they were. A target that is busy (in use without sharing,
-// or denied for a moment) is tried again for about two seconds; a read-only one never.
-bool ReplaceWithFile(const Text& source, const Text& target);
-// Deletes a file, trying again for about two seconds while it is busy.
-bool RemoveFileWhenFree(const Text& path);

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -415,6 +416,52 @@ TEST_F(FaultScenario, ASymbolicLinkLoopDoesNotKeepTheSearchGoing) {
     EXPECT_EQ(lines.front().text, "Photoshop");
     EXPECT_EQ(lines.back().text, "user selected plugin file location");
     ASSERT_TRUE(Click(page, IDCANCEL));
+}
+
+// What a program without rights can make outside Program Files, where the search of the fixed
+// drives finds hosts: a host's "tvl" folder that is a link to a folder of the attacker's choice,
+// a host reached only through a link, and a folder whose full-width backslashes the Western code
+// page turns into "\..\". None of them decides where the plug-in goes.
+TEST_F(FaultScenario, LinksAndLookAlikeNamesOutsideProgramFilesRedirectNothing) {
+    // The links' targets: a folder of C: with a file to lose, and a host tree that no search
+    // root reaches (beside drive C:, not on a drive of its own).
+    const std::string links = UnixPathOnDriveC("tvl-e2e-links");
+    const std::string victim = UnixPathOnDriveC("tvl-e2e-victim");
+    const std::string elsewhere = UnixPathOnDriveC("../tvl-e2e-elsewhere");
+    RemoveFromDriveC("tvl-e2e-links");
+    RemoveFromDriveC("tvl-e2e-victim");
+    ASSERT_TRUE(RunUnixShell("rm -rf '" + elsewhere + "' && mkdir -p '" + links +
+                             "/Photoshop/Plug-Ins' '" + elsewhere + "/Photoshop 8/Plug-Ins' '" +
+                             victim + "' && echo mine > '" + victim + "/keep.txt' && ln -s '" +
+                             victim + "' '" + links + "/Photoshop/Plug-Ins/tvl' && ln -s '" +
+                             elsewhere + "' '" + links + "/elsewhere'"));
+    ASSERT_TRUE(CreateDirectoryW(L"C:\\tvl-e2e-links\\Photoshop 9", nullptr));
+    ASSERT_TRUE(CreateDirectoryW(
+        L"C:\\tvl-e2e-links\\Photoshop 9\\plug-ins\uFF3C..\uFF3C..\uFF3C..\uFF3Ctvl-e2e-victim",
+        nullptr));
+    const std::set<std::string> before = FolderSnapshot("C:\\tvl-e2e-victim");
+
+    Start();
+    ASSERT_TRUE(StartSearch());
+    const MessageBoxWindow question = WaitForMessageBox(*installer, "TarvelleSetup", 60s);
+    ASSERT_NE(question.window, nullptr);
+    ASSERT_TRUE(Click(question.window, IDYES));
+    HWND page = WaitForPageWithControl(*installer, IDC_HOST_LIST, 120s);
+    ASSERT_NE(page, nullptr);
+    const std::vector<ListLine> lines = ListLines(page, IDC_HOST_LIST);
+    ASSERT_EQ(lines.size(), 2u) << "only the host reached without a link is found";
+    ASSERT_TRUE(Click(page, IDOK));
+    HWND summary = WaitForPageWithText(kSummaryStart);
+    ASSERT_NE(summary, nullptr);
+    const Outcome outcome = Install(summary);
+
+    const std::string target =
+        "c:\\tvl-e2e-links\\photoshop\\plug-ins\\tvl\\Tarvelle_Pigmora_Demo.8bf";
+    EXPECT_EQ(outcome.boxes, std::vector<std::string>{ErrorBoxText(target)});
+    EXPECT_EQ(FolderSnapshot("C:\\tvl-e2e-victim"), before) << "a write went through a link";
+    RemoveFromDriveC("tvl-e2e-links");
+    RemoveFromDriveC("tvl-e2e-victim");
+    RunUnixShell("rm -rf '" + elsewhere + "'");
 }
 
 // 200,000 directories in Program Files: the search ends, finds the one host among them, and

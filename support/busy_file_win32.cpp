@@ -1,0 +1,28 @@
+#include <windows.h>
+
+#include "support/busy_file.h"
+
+bool IsBusyFileError(std::uint32_t error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+           error == ERROR_LOCK_VIOLATION;
+}
+
+namespace busy_file {
+
+std::uint64_t Now() {
+    return GetTickCount64();
+}
+
+void Pause() {
+    Sleep(50);
+}
+
+std::uint32_t LastError() {
+    return GetLastError();
+}
+
+void SetLastError(std::uint32_t error) {
+    ::SetLastError(error);
+}
+
+}  // namespace busy_file

@@ -1,0 +1,266 @@
+#include <windows.h>
+
+#include <winternl.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "support/busy_file.h"
+#include "support/files.h"
+#include "support/held_folder.h"
+#include "support/link_trust.h"
+#include "support/wide_text.h"
+
+namespace {
+
+// Not in every SDK's headers: "the create operation stopped after reaching a symbolic link".
+constexpr DWORD kStoppedOnLink = 681;
+// The rights a held folder is opened with: enough to look inside, nothing that conflicts with
+// another program's ordinary use of it, and without sharing deletion, which pins its name.
+constexpr ACCESS_MASK kFolderAccess =
+    FILE_TRAVERSE | FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
+
+bool Fail(DWORD error) {
+    SetLastError(error);
+    return false;
+}
+
+// A name that means exactly one entry of its folder: not "." or "..", no second name hidden in
+// it (a stream after ":"), none of the characters Windows gives a meaning in a path, and no
+// final dot or space, which the path calls drop and the handle calls keep.
+bool IsPlainName(const Text& name) {
+    if (name.IsEmpty() || name == "." || name == "..") {
+        return false;
+    }
+    for (const char byte : name.View()) {
+        if (static_cast<unsigned char>(byte) < 0x20 ||
+            std::strchr("\\/:*?\"<>|", byte) != nullptr) {
+            return false;
+        }
+    }
+    const char last = name[name.Length() - 1];
+    return last != '.' && last != ' ';
+}
+
+// Opens name relative to the folder handle parent. The NTSTATUS becomes the last error.
+OwnedHandle OpenRelative(void* parent, const Text& name, ACCESS_MASK access, ULONG share,
+                         ULONG disposition, ULONG options, ULONG attributes = 0) {
+    if (!IsPlainName(name)) {
+        SetLastError(ERROR_INVALID_NAME);
+        return OwnedHandle();
+    }
+    std::wstring wide = WideFromText(name);
+    if (wide.empty()) {
+        SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+        return OwnedHandle();
+    }
+    UNICODE_STRING objectName;
+    objectName.Buffer = wide.data();
+    objectName.Length = static_cast<USHORT>(wide.size() * sizeof(wchar_t));
+    objectName.MaximumLength = objectName.Length;
+    OBJECT_ATTRIBUTES object;
+    InitializeObjectAttributes(&object, &objectName, OBJ_CASE_INSENSITIVE, parent, nullptr);
+    IO_STATUS_BLOCK status{};
+    HANDLE handle = nullptr;
+    const NTSTATUS result = NtCreateFile(&handle, access | SYNCHRONIZE | FILE_READ_ATTRIBUTES,
+                                         &object, &status, nullptr, attributes, share, disposition,
+                                         options | FILE_SYNCHRONOUS_IO_NONALERT, nullptr, 0);
+    if (result < 0) {
+        SetLastError(RtlNtStatusToDosError(result));
+        return OwnedHandle();
+    }
+    return OwnedHandle(handle);
+}
+
+bool IsLink(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// Asked of the handle, which names the link itself where Windows opened the link; and of the
+// path, for file systems (Wine's) that open a link's target whatever they are asked and show
+// the link only in a listing.
+bool OpenedALink(const OwnedHandle& opened, const Text& path) {
+    std::uint32_t attributes = 0;
+    return (file_handle::ReadAttributes(opened.Get(), attributes) && IsLink(attributes)) ||
+           IsLink(GetFileAttributesA(path.CStr()));
+}
+
+// The root of a full path, "X:\" or "\\server\share\" ("/" counts as "\" too), and where
+// the names after it begin; an empty root for anything else.
+Text RootOf(const std::string& path, std::size_t& namesStart) {
+    if (path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/')) {
+        const char drive = static_cast<char>(path[0] | 0x20);
+        namesStart = 3;
+        return drive >= 'a' && drive <= 'z' ? Text(path.substr(0, 2) + "\\") : Text();
+    }
+    if (path.size() < 5 || path.compare(0, 2, "\\\\") != 0) {
+        return Text();
+    }
+    const std::size_t serverEnd = path.find_first_of("\\/", 2);
+    const std::size_t shareEnd =
+        serverEnd == std::string::npos ? serverEnd : path.find_first_of("\\/", serverEnd + 1);
+    if (shareEnd == std::string::npos) {
+        return Text();
+    }
+    const Text server(path.substr(2, serverEnd - 2));
+    const Text share(path.substr(serverEnd + 1, shareEnd - serverEnd - 1));
+    // "\\?\" and "\\.\" name devices and raw paths, not a server.
+    if (!IsPlainName(server) || !IsPlainName(share)) {
+        return Text();
+    }
+    namesStart = shareEnd + 1;
+    return Text("\\\\" + server.Bytes() + "\\" + share.Bytes() + "\\");
+}
+
+std::vector<Text> NamesAfter(const std::string& path, std::size_t start) {
+    std::vector<Text> names;
+    std::string name;
+    for (std::size_t i = start; i <= path.size(); ++i) {
+        if (i == path.size() || path[i] == '\\' || path[i] == '/') {
+            if (!name.empty()) {
+                names.emplace_back(name);
+            }
+            name.clear();
+        } else {
+            name += path[i];
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+bool HeldFolder::Open(const Text& folder, bool create) {
+    chain_.clear();
+    path_.Clear();
+    std::size_t namesStart = 0;
+    Text path = RootOf(folder.Bytes(), namesStart);
+    if (path.IsEmpty()) {
+        return Fail(ERROR_BAD_PATHNAME);
+    }
+    const std::vector<Text> names = NamesAfter(folder.Bytes(), namesStart);
+    std::uint32_t length = path.Length();
+    for (const Text& name : names) {
+        length += name.Length() + 1;
+    }
+    if (length > kLongestDirectoryPath) {
+        return Fail(ERROR_FILENAME_EXCED_RANGE);
+    }
+    std::vector<OwnedHandle> chain;
+    chain.emplace_back(CreateFileA(path.CStr(), kFolderAccess,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!chain.back().IsOpen()) {
+        return false;
+    }
+    constexpr ULONG kShare = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    for (const Text& name : names) {
+        const Text here = path + name.CStr();
+        OwnedHandle next = OpenRelative(
+            chain.back().Get(), name, kFolderAccess, kShare, create ? FILE_OPEN_IF : FILE_OPEN,
+            FILE_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT, FILE_ATTRIBUTE_NORMAL);
+        if (!next.IsOpen()) {
+            return false;
+        }
+        if (OpenedALink(next, here)) {
+            if (!MayFollowLinkAt(here)) {
+                return Fail(kStoppedOnLink);
+            }
+            next = OpenRelative(chain.back().Get(), name, kFolderAccess, kShare, FILE_OPEN,
+                                FILE_DIRECTORY_FILE);
+            if (!next.IsOpen()) {
+                return false;
+            }
+        }
+        chain.push_back(std::move(next));
+        path = here + "\\";
+    }
+    chain_ = std::move(chain);
+    path_ = path;
+    return true;
+}
+
+OwnedHandle HeldFolder::OpenFile(const Text& name, std::uint32_t access) const {
+    OwnedHandle file =
+        OpenRelative(Handle(), name, access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                     FILE_OPEN, FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT);
+    if (file.IsOpen() && OpenedALink(file, path_ + name.CStr())) {
+        SetLastError(kStoppedOnLink);
+        return OwnedHandle();
+    }
+    return file;
+}
+
+OwnedHandle HeldFolder::CreateNewFile(const Text& name) const {
+    return OpenRelative(Handle(), name, GENERIC_WRITE | DELETE, FILE_SHARE_READ, FILE_CREATE,
+                        FILE_NON_DIRECTORY_FILE, FILE_ATTRIBUTE_NORMAL);
+}
+
+bool HeldFolder::RemoveEmptyFolder(const Text& name) const {
+    const OwnedHandle folder =
+        OpenRelative(Handle(), name, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                     FILE_OPEN, FILE_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT);
+    if (!folder.IsOpen()) {
+        return false;
+    }
+    if (OpenedALink(folder, path_ + name.CStr())) {
+        return Fail(kStoppedOnLink);
+    }
+    // A folder with anything in it refuses the mark.
+    return file_handle::MarkForDeletion(folder.Get(), true);
+}
+
+namespace file_handle {
+
+bool MarkForDeletion(void* file, bool marked) {
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = marked ? TRUE : FALSE;
+    return SetFileInformationByHandle(file, FileDispositionInfo, &disposition,
+                                      sizeof disposition) != FALSE;
+}
+
+bool MoveInto(void* file, const HeldFolder& folder, const Text& name) {
+    const std::wstring wide = WideFromText(name);
+    if (wide.empty()) {
+        return Fail(ERROR_INVALID_NAME);
+    }
+    // The name is relative to the folder's handle. Passed to the kernel as it is: the Win32
+    // wrapper of some systems (Wine's) turns a relative name into a full path first.
+    const ULONG nameBytes = static_cast<ULONG>(wide.size() * sizeof(wchar_t));
+    std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFORMATION) + nameBytes);
+    auto* rename = reinterpret_cast<FILE_RENAME_INFORMATION*>(buffer.data());
+    rename->ReplaceIfExists = TRUE;
+    rename->RootDirectory = folder.Handle();
+    rename->FileNameLength = nameBytes;
+    std::memcpy(rename->FileName, wide.data(), nameBytes);
+    return RetryWhileBusy([&] {
+        IO_STATUS_BLOCK status{};
+        const NTSTATUS result =
+            NtSetInformationFile(file, &status, rename, static_cast<ULONG>(buffer.size()),
+                                 static_cast<FILE_INFORMATION_CLASS>(FileRenameInformation));
+        return result >= 0 || Fail(RtlNtStatusToDosError(result));
+    });
+}
+
+bool ReadAttributes(void* file, std::uint32_t& attributes) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(file, &information)) {
+        return false;
+    }
+    attributes = information.dwFileAttributes;
+    return true;
+}
+
+bool WriteAttributes(void* file, std::uint32_t attributes) {
+    FILE_BASIC_INFO basic{};
+    // Zero times leave the times as they are.
+    basic.FileAttributes = attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
+    return SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic) != FALSE;
+}
+
+bool Flush(void* file) {
+    return FlushFileBuffers(file) != FALSE;
+}
+
+}  // namespace file_handle
