@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "support/text.h"
 
@@ -21,6 +22,16 @@ public:
     bool Open(const Text& path, bool create);
     bool SetString(const Text& name, const Text& value);
     bool SetDword(const Text& name, std::uint32_t value);
+    // A REG_SZ value, up to its first zero; false for a missing value or one of another type.
+    bool ReadString(const Text& name, Text& value) const;
+    // The names of every value of the key.
+    std::vector<Text> ValueNames() const;
+    bool DeleteValue(const Text& name);
+
+    // Deletes the key at path below root if it holds no value and no sub-key.
+    static bool DeleteIfEmpty(std::uintptr_t root, const Text& path);
+    // Deletes the key at path below root with everything in it.
+    static bool DeleteTree(std::uintptr_t root, const Text& path);
     void Close();
     bool IsOpen() const { return key_ != nullptr; }
 

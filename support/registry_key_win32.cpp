@@ -43,6 +43,64 @@ bool RegistryKey::SetDword(const Text& name, std::uint32_t value) {
     return SetValue(name, &value, sizeof value, REG_DWORD);
 }
 
+bool RegistryKey::ReadString(const Text& name, Text& value) const {
+    DWORD type = 0;
+    DWORD size = 0;
+    const HKEY key = static_cast<HKEY>(key_);
+    if (RegQueryValueExA(key, name.CStr(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return false;
+    }
+    // The value may change between the two calls; a larger one fails the second.
+    std::string data(size, '\0');
+    if (RegQueryValueExA(key, name.CStr(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                         &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return false;
+    }
+    data.resize(size);
+    // Nothing makes a writer end the string with a zero, or only at its end.
+    value.Assign(std::string_view(data.c_str()));
+    return true;
+}
+
+std::vector<Text> RegistryKey::ValueNames() const {
+    std::vector<Text> names;
+    for (DWORD index = 0;; ++index) {
+        char name[16384];  // the longest value name the registry allows, and its zero
+        DWORD length = sizeof name;
+        if (RegEnumValueA(static_cast<HKEY>(key_), index, name, &length, nullptr, nullptr, nullptr,
+                          nullptr) != ERROR_SUCCESS) {
+            return names;
+        }
+        names.emplace_back(name, length);
+    }
+}
+
+bool RegistryKey::DeleteValue(const Text& name) {
+    return RegDeleteValueA(static_cast<HKEY>(key_), name.CStr()) == ERROR_SUCCESS;
+}
+
+bool RegistryKey::DeleteIfEmpty(std::uintptr_t root, const Text& path) {
+    DWORD subKeys = 0;
+    DWORD values = 0;
+    {
+        RegistryKey key(root, path, false);
+        if (!key.IsOpen() ||
+            RegQueryInfoKeyA(static_cast<HKEY>(key.key_), nullptr, nullptr, nullptr, &subKeys,
+                             nullptr, nullptr, &values, nullptr, nullptr, nullptr,
+                             nullptr) != ERROR_SUCCESS ||
+            subKeys != 0 || values != 0) {
+            return false;
+        }
+    }
+    return RegDeleteKeyA(reinterpret_cast<HKEY>(root), path.CStr()) == ERROR_SUCCESS;
+}
+
+bool RegistryKey::DeleteTree(std::uintptr_t root, const Text& path) {
+    return RegDeleteTreeA(reinterpret_cast<HKEY>(root), path.CStr()) == ERROR_SUCCESS;
+}
+
 void RegistryKey::Close() {
     if (key_ != nullptr) {
         RegCloseKey(static_cast<HKEY>(key_));

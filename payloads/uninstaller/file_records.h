@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-// One "filelocation.*" value the installer wrote: which component's key, the value's name and
-// the file it names.
+// One "filelocation.*" value under a component's key: which component, the value's name and
+// the file it names. The key is the user's own, so any program the user runs may have written
+// it: a record is a claim, checked before anything is done with it.
 struct FileRecord {
     std::string component;
     std::string name;
@@ -16,7 +17,6 @@ struct FileRecord {
 std::vector<FileRecord> ReadFileRecords();
 // Forgets one record once its file is gone.
 void DeleteFileRecord(const FileRecord& record);
-// "InstallLocation" of the uninstall entry (ending with "\"), or empty.
-std::string InstallLocation();
-// The records' keys and the uninstall entry, once nothing is left to remove.
+// Once nothing is left to remove: the uninstall entry, and the records' keys where nothing but
+// the records removed was in them (a value the installer did not write stays, with its keys).
 void DeleteProductKeys();

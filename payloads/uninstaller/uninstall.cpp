@@ -1,11 +1,11 @@
 // payloads/uninstaller/uninstall.cpp
-// Removes what the installer wrote: every file named by a "filelocation.*" record, the presets,
-// both shortcuts, the folders the installer made once they are empty, the records and the
-// uninstall entry. A file that cannot be removed (a running host holds it) keeps its record, and
-// the uninstaller stays, so that a second run can finish the job.
+// Removes what the installer wrote: every file named by a "filelocation.*" record that the
+// installer can have written, the presets, both shortcuts, the folders the installer made once
+// they are empty, the records and the uninstall entry. Everything is removed or nothing: a file
+// that a running program holds or has loaded keeps the whole removal back. A file that still
+// cannot be removed keeps its record, and the uninstaller stays, so that a second run can finish
+// the job.
 #include <windows.h>
-
-#include <shlobj.h>
 
 #include <cstdlib>
 #include <string>
@@ -13,28 +13,30 @@
 
 #include "discovery/host_folder_rule.h"
 #include "payloads/uninstaller/file_records.h"
+#include "payloads/uninstaller/file_removal.h"
+#include "payloads/uninstaller/installer_files.h"
 #include "payloads/uninstaller/removal.h"
-#include "payloads/uninstaller/removal_check.h"
 #include "payloads/uninstaller/self_deletion.h"
 #include "resources/install_contract.h"
 #include "support/command_line.h"
 #include "support/paths.h"
+#include "support/special_folder.h"
+#include "support/wide_text.h"
 
 namespace {
-
-// What one run removed and what it had to leave.
-struct Outcome {
-    std::vector<std::string> removed;
-    std::vector<std::string> left;
-
-    void Remove(const std::string& path) {
-        (RemoveFileIfPresent(path) ? removed : left).push_back(path);
-    }
-};
 
 bool EndsWithNoCase(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
            _stricmp(text.c_str() + text.size() - end.size(), end.c_str()) == 0;
+}
+
+bool Contains(const std::vector<std::string>& paths, const std::string& path) {
+    for (const std::string& each : paths) {
+        if (each == path) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The program that may hold a recorded file: the host its record names, or the shell.
@@ -50,11 +52,18 @@ std::string ProgramToClose(const FileRecord* record) {
     return host.IsEmpty() ? "the image editor that uses it" : host.Bytes();
 }
 
+std::string OwnPath() {
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    Text bytes;
+    return TextFromWide(path, bytes) ? bytes.Bytes() : std::string();
+}
+
 // Everything this run will remove, the recorded files first.
 struct Removal {
-    std::vector<FileRecord> records;
+    std::vector<FileRecord> records;  // only those that name a file the installer writes
     std::vector<std::string> others;  // shortcuts and presets
-    std::string location;
+    std::string installFolder;
 
     std::vector<std::string> Files() const {
         std::vector<std::string> files;
@@ -74,38 +83,21 @@ struct Removal {
     }
 };
 
-Removal PlanRemoval() {
+Removal PlanRemoval(const std::string& installFolder) {
     using namespace contract;
     Removal removal;
-    removal.records = ReadFileRecords();
-    removal.location = InstallLocation();
-    removal.others.push_back(ShellFolder(CSIDL_COMMON_DESKTOPDIRECTORY) + kShortcutFile);
-    removal.others.push_back(ShellFolder(CSIDL_COMMON_STARTMENU) + kStartMenuProgramsFolder +
-                             kShortcutFile);
-    if (!removal.location.empty()) {
-        removal.others.push_back(removal.location + kPresetsFolder + kPresetsFile);
+    removal.installFolder = installFolder;
+    for (FileRecord& record : ReadFileRecords()) {
+        // Any other record is not ours to act on, nor to forget.
+        if (IsInstallerFile(record, installFolder)) {
+            removal.records.push_back(std::move(record));
+        }
     }
+    removal.others.push_back((CommonDesktopFolder() + kShortcutFile).Bytes());
+    removal.others.push_back(
+        (CommonStartMenuFolder() + kStartMenuProgramsFolder + kShortcutFile).Bytes());
+    removal.others.push_back(installFolder + kPresetsFolder + kPresetsFile);
     return removal;
-}
-
-// Every recorded file, each record dropped once its file is gone; the host folders whose
-// plug-in went, for the empty-folder pass.
-std::vector<std::string> RemoveRecordedFiles(const Removal& removal, Outcome& outcome) {
-    std::vector<std::string> hostFolders;
-    const std::string shellCopy =
-        std::string(contract::kFileLocationPrefix) + contract::kShellLocationKey;
-    for (const FileRecord& record : removal.records) {
-        if (!RemoveFileIfPresent(record.path)) {
-            outcome.left.push_back(record.path);
-            continue;
-        }
-        outcome.removed.push_back(record.path);
-        DeleteFileRecord(record);
-        if (record.component == contract::kPluginComponent && record.name != shellCopy) {
-            hostFolders.push_back(FolderOf(record.path));
-        }
-    }
-    return hostFolders;
 }
 
 const char kNothingRemoved[] = "Nothing has been removed.";
@@ -124,14 +116,14 @@ std::string ObstacleMessage(const Removal& removal, const RemovalObstacles& obst
     return message + "\nClose these programs and run the uninstaller again. " + kNothingRemoved;
 }
 
-std::string ResultMessage(const Outcome& outcome) {
-    if (outcome.left.empty()) {
+std::string ResultMessage(const std::vector<std::string>& left) {
+    if (left.empty()) {
         return "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.";
     }
     std::string message =
         "These files could not be removed. Close the programs that use them and run the "
         "uninstaller again:\n\n";
-    for (const std::string& path : outcome.left) {
+    for (const std::string& path : left) {
         message += "    " + path + "\n";
     }
     return message;
@@ -141,13 +133,40 @@ void Tell(const std::string& message, UINT icon) {
     MessageBoxA(nullptr, message.c_str(), contract::kUninstallerTitle, MB_OK | icon);
 }
 
+// Forgets the record of every file that is gone; the host folders whose plug-in went, for the
+// empty-folder pass.
+std::vector<std::string> ForgetRemovedFiles(const Removal& removal,
+                                            const std::vector<std::string>& left) {
+    std::vector<std::string> hostFolders;
+    for (const FileRecord& record : removal.records) {
+        if (Contains(left, record.path)) {
+            continue;
+        }
+        DeleteFileRecord(record);
+        const std::string folder = FolderOf(record.path);
+        if (record.component == contract::kPluginComponent &&
+            EndsWithNoCase(folder, contract::kHostPluginSubfolder)) {
+            hostFolders.push_back(folder);
+        }
+    }
+    return hostFolders;
+}
+
 int Uninstall() {
     using namespace contract;
     if (MessageBoxA(nullptr, "Remove Tarvelle Pigmora Demo and Tarvelle Shell from this computer?",
                     kUninstallerTitle, MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return 1;
     }
-    const Removal removal = PlanRemoval();
+    const std::string installFolder = InstallFolderOf(OwnPath());
+    if (installFolder.empty()) {
+        Tell(std::string("This uninstaller can only remove Tarvelle Pigmora Demo and Tarvelle "
+                         "Shell from the folder they were installed to. Run the uninstaller in ") +
+                 (ProgramFilesFolder() + kInstallFolder).CStr() + ".\n\n" + kNothingRemoved,
+             MB_ICONEXCLAMATION);
+        return 5;
+    }
+    const Removal removal = PlanRemoval(installFolder);
     // The records live in the installing user's own registry; the files are everyone's.
     if (removal.records.empty()) {
         Tell(std::string("Tarvelle Pigmora Demo and Tarvelle Shell were installed by another user "
@@ -156,33 +175,31 @@ int Uninstall() {
              MB_ICONEXCLAMATION);
         return 3;
     }
-    const RemovalObstacles obstacles = FindRemovalObstacles(removal.Files());
-    if (obstacles.Any()) {
-        Tell(ObstacleMessage(removal, obstacles), MB_ICONEXCLAMATION);
-        return obstacles.needsAdministrator ? 4 : 2;
-    }
-    Outcome outcome;
-    const std::vector<std::string> hostFolders = RemoveRecordedFiles(removal, outcome);
-    for (const std::string& other : removal.others) {
-        outcome.Remove(other);
-    }
-    if (!removal.location.empty()) {
-        RemoveFolderIfEmpty(removal.location + kPresetsFolder);
-        RemoveFolderIfEmpty(removal.location + kShellPluginFolder);
-    }
-    for (const std::string& folder : hostFolders) {
-        if (EndsWithNoCase(folder, kHostPluginSubfolder)) {
-            RemoveFolderIfEmpty(folder);
+    std::vector<std::string> left;
+    {
+        FileRemoval files;
+        for (const std::string& file : removal.Files()) {
+            files.Add(file);
         }
+        if (files.Obstacles().Any()) {
+            Tell(ObstacleMessage(removal, files.Obstacles()), MB_ICONEXCLAMATION);
+            return files.Obstacles().needsAdministrator ? 4 : 2;
+        }
+        left = files.Finish();
     }
-    if (outcome.left.empty()) {
+    RemoveFolderIfEmpty(installFolder + kPresetsFolder);
+    RemoveFolderIfEmpty(installFolder + kShellPluginFolder);
+    for (const std::string& folder : ForgetRemovedFiles(removal, left)) {
+        RemoveFolderIfEmpty(folder);
+    }
+    if (left.empty()) {
         DeleteProductKeys();
     }
-    Tell(ResultMessage(outcome), MB_ICONINFORMATION);
-    if (outcome.left.empty() && !removal.location.empty()) {
-        HandOverSelfDeletion(removal.location);
+    Tell(ResultMessage(left), MB_ICONINFORMATION);
+    if (left.empty()) {
+        HandOverSelfDeletion(installFolder);
     }
-    return outcome.left.empty() ? 0 : 2;
+    return left.empty() ? 0 : 2;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <zlib.h>
 
 #include <fstream>
+#include <vector>
 
 #include "payloads/shell/bitmap_file.h"
 #include "resources/install_contract.h"
@@ -169,14 +170,40 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
     ASSERT_TRUE(ReadBitmap(fromPng, decoded, error)) << error;
     EXPECT_EQ(decoded.bgra, picture.bgra);
 
+    // What any program of the user's can write in the user's registry: a record of a file the
+    // installer never writes, and another install folder, each naming a file to lose.
+    const std::string victim = "C:\\windows\\tvl-victim.txt";
+    const std::string victimFolder = "C:\\tvl-victimdir\\";
+    ASSERT_TRUE(CreateDirectoryA(victimFolder.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((victimFolder + "presets").c_str(), nullptr));
+    const std::vector<std::string> victims = {victim, victimFolder + "uninstall.exe",
+                                              victimFolder + "presets\\PigmoraPresets.ini"};
+    for (const std::string& file : victims) {
+        std::ofstream(file, std::ios::binary) << "not ours";
+    }
+    ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kFilesKey.c_str(), "filelocation.painter", REG_SZ,
+                          victim.c_str(), static_cast<DWORD>(victim.size() + 1)),
+              ERROR_SUCCESS);
+    ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kUninstallKey, "InstallLocation", REG_SZ,
+                          victimFolder.c_str(), static_cast<DWORD>(victimFolder.size() + 1)),
+              ERROR_SUCCESS);
+
     EXPECT_EQ(Uninstall(), "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.");
     EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, 20s)) << "the install folder is left";
     EXPECT_FALSE(Exists(std::string(kHostFolder) + "tvl\\"));
     EXPECT_TRUE(Exists(usersFile)) << "a file the user had must stay";
+    for (const std::string& file : victims) {
+        EXPECT_EQ(FileBytes(file), "not ours") << file;
+    }
+    EXPECT_EQ(RegistryString(kFilesKey, "filelocation.painter"), victim)
+        << "a record the installer did not write is not the uninstaller's to forget";
     EXPECT_FALSE(Exists(Folder(CSIDL_COMMON_DESKTOPDIRECTORY) + "Tarvelle Shell.lnk"));
     EXPECT_FALSE(Exists(Folder(CSIDL_COMMON_STARTMENU) + "Programs\\Tarvelle Shell.lnk"));
-    EXPECT_FALSE(KeyExists("Software\\Tarvelle"));
+    EXPECT_EQ(RegistryString(kFilesKey, "filelocation.photoshop"), "<missing>");
+    EXPECT_FALSE(KeyExists(kShellKey.c_str()));
     EXPECT_FALSE(KeyExists(kUninstallKey));
+    DeleteFileA(victim.c_str());
+    RemoveFromDriveC("tvl-victimdir");
 }
 
 TEST_F(CycleScenario, NothingIsRemovedWhileAFileIsInUseOrTheRecordsAreAnotherUsers) {
@@ -214,6 +241,24 @@ TEST_F(CycleScenario, NothingIsRemovedWhileAFileIsInUseOrTheRecordsAreAnotherUse
     EXPECT_TRUE(Exists(plugin));
     EXPECT_TRUE(Exists(shellProgram)) << first;
     EXPECT_TRUE(KeyExists(records.c_str())) << first;
+    CloseHandle(held);
+
+    // A host has the plug-in loaded: a mapped image, with no handle that opening could trip on.
+    HMODULE loaded = LoadLibraryExA(plugin.c_str(), nullptr, 0);
+    ASSERT_NE(loaded, nullptr);
+    const std::string mapped = Uninstall();
+    EXPECT_NE(mapped.find(plugin + " (close Photoshop)"), std::string::npos) << mapped;
+    EXPECT_TRUE(Exists(shellProgram)) << mapped;
+    FreeLibrary(loaded);
+
+    // Held with deletion shared, the plug-in is still there when the others are gone: its record
+    // stays for the next run, which finishes the job.
+    held = CreateFileA(plugin.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const std::string partial = Uninstall();
+    EXPECT_NE(partial.find("could not be removed"), std::string::npos) << partial;
+    EXPECT_EQ(RegistryString(kFilesKey, "filelocation.photoshop"), plugin) << partial;
     CloseHandle(held);
 
     EXPECT_EQ(Uninstall(), "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.");

@@ -1,0 +1,50 @@
+#include "payloads/uninstaller/file_records.h"
+
+#include "resources/install_contract.h"
+#include "support/registry_key.h"
+
+namespace {
+
+constexpr std::uintptr_t kUser = RegistryKey::kCurrentUser;
+
+Text ComponentKey(const std::string& component) {
+    return Text(contract::kFilesKey) + component.c_str();
+}
+
+}  // namespace
+
+std::vector<FileRecord> ReadFileRecords() {
+    std::vector<FileRecord> records;
+    for (const char* component : {contract::kPluginComponent, contract::kShellComponent}) {
+        const RegistryKey key(kUser, ComponentKey(component), false);
+        if (!key.IsOpen()) {
+            continue;
+        }
+        for (const Text& name : key.ValueNames()) {
+            Text path;
+            if (name.Left(sizeof contract::kFileLocationPrefix - 1) ==
+                    contract::kFileLocationPrefix &&
+                key.ReadString(name, path)) {
+                records.push_back({component, name.Bytes(), path.Bytes()});
+            }
+        }
+    }
+    return records;
+}
+
+void DeleteFileRecord(const FileRecord& record) {
+    RegistryKey key(kUser, ComponentKey(record.component), false);
+    if (key.IsOpen()) {
+        key.DeleteValue(Text(record.name));
+    }
+}
+
+void DeleteProductKeys() {
+    RegistryKey::DeleteTree(kUser, contract::kUninstallKey);
+    for (const char* component : {contract::kPluginComponent, contract::kShellComponent}) {
+        RegistryKey::DeleteIfEmpty(kUser, ComponentKey(component));
+    }
+    const Text files(contract::kFilesKey);
+    RegistryKey::DeleteIfEmpty(kUser, files.Left(files.Length() - 1));
+    RegistryKey::DeleteIfEmpty(kUser, contract::kProductKey);
+}

@@ -1,0 +1,119 @@
+#include "payloads/uninstaller/file_removal.h"
+
+#include <windows.h>
+
+#include <random>
+
+#include "support/busy_file.h"
+#include "support/paths.h"
+
+namespace {
+
+bool IsMissing(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool IsDenied(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT;
+}
+
+// As the installer's rights probe: a file made in the folder and deleted through its handle. It
+// catches what opening for deletion cannot everywhere: some file systems (Wine's among them)
+// let a file be opened and marked for deletion, and even report it deleted, in a folder the user
+// may not change.
+bool MayChange(const HeldFolder& folder) {
+    static std::random_device random;
+    const Text name("tvl-uninstall-" + std::to_string(random()) + ".tmp");
+    const OwnedHandle probe = folder.CreateNewFile(name);
+    if (!probe.IsOpen()) {
+        return !IsDenied(GetLastError());
+    }
+    file_handle::MarkForDeletion(probe.Get(), true);
+    return true;
+}
+
+}  // namespace
+
+FileRemoval::~FileRemoval() {
+    GiveUp();
+}
+
+void FileRemoval::Add(const std::string& path) {
+    added_.push_back(path);
+    MarkedFile entry;
+    entry.path = path;
+    const std::string folderPath = FolderOf(path);
+    entry.name = Text(path.substr(folderPath.size()));
+    if (!entry.folder.Open(Text(folderPath), false)) {
+        const DWORD error = GetLastError();
+        if (IsDenied(error)) {
+            obstacles_.needsAdministrator = true;
+        } else if (!IsMissing(error)) {
+            refused_.push_back(path);  // a link on the way, or not a folder name at all
+        }
+        return;
+    }
+    entry.file = entry.folder.OpenFile(entry.name, DELETE | FILE_WRITE_ATTRIBUTES);
+    if (!entry.file.IsOpen()) {
+        const DWORD error = GetLastError();
+        if (IsDenied(error)) {
+            obstacles_.needsAdministrator = true;
+        } else if (IsBusyFileError(error)) {
+            obstacles_.inUse.push_back(path);
+        } else if (!IsMissing(error)) {
+            refused_.push_back(path);
+        }
+        return;
+    }
+    if (!MayChange(entry.folder)) {
+        obstacles_.needsAdministrator = true;
+        return;
+    }
+    // Windows deletes no read-only file; the mark would fail as if the file were in use.
+    if (!file_handle::ReadAttributes(entry.file.Get(), entry.attributes) ||
+        ((entry.attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+         !file_handle::WriteAttributes(entry.file.Get(),
+                                       entry.attributes & ~FILE_ATTRIBUTE_READONLY))) {
+        obstacles_.needsAdministrator = true;
+        return;
+    }
+    const bool wasReadOnly = (entry.attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    if (!file_handle::MarkForDeletion(entry.file.Get(), true)) {
+        // Opened for deletion, yet it may not be deleted: a program has it loaded.
+        if (wasReadOnly) {
+            file_handle::WriteAttributes(entry.file.Get(), entry.attributes);
+        }
+        obstacles_.inUse.push_back(path);
+        return;
+    }
+    marked_.push_back(std::move(entry));
+}
+
+void FileRemoval::GiveUp() {
+    for (MarkedFile& entry : marked_) {
+        file_handle::MarkForDeletion(entry.file.Get(), false);
+        if ((entry.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            file_handle::WriteAttributes(entry.file.Get(), entry.attributes);
+        }
+    }
+    marked_.clear();
+}
+
+std::vector<std::string> FileRemoval::Finish() {
+    if (obstacles_.Any()) {
+        GiveUp();
+        return added_;
+    }
+    std::vector<std::string> left = refused_;
+    for (MarkedFile& entry : marked_) {
+        entry.file.Close();
+        // Gone for certain: a file another program holds with deletion shared stays until that
+        // program lets it go, and some file systems report a deletion that did not happen.
+        const OwnedHandle still = entry.folder.OpenFile(entry.name, FILE_READ_ATTRIBUTES);
+        if (still.IsOpen() || !IsMissing(GetLastError())) {
+            left.push_back(entry.path);
+        }
+    }
+    marked_.clear();
+    return left;
+}
