@@ -8,7 +8,9 @@ void RegisterUninstallEntry(const Text& directory) {
     using namespace contract;
     RegistryKey key(RegistryKey::kCurrentUser, Text(), false);
     key.Open(kUninstallKey, true);
-    key.SetString(kUninstallStringValue, directory + kUninstallerFile);
+    // Quoted: Windows runs the value as a command line, and an unquoted path with a space would
+    // first be tried as "C:\Program.exe".
+    key.SetString(kUninstallStringValue, Text("\"") + directory.CStr() + kUninstallerFile + "\"");
     key.SetString(kDisplayNameValue, kUninstallerTitle);
     key.SetString(kDisplayVersionValue, kDisplayVersion);
     key.SetString(kPublisherValue, kPublisher);

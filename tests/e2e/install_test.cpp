@@ -78,7 +78,7 @@ TEST_F(InstallScenario, FullRunInstallsEveryFileValueAndShortcut) {
     EXPECT_EQ(RegistryString(kFilesKey, "filelocation.tarvelleshell"),
               root + "plugins\\Tarvelle_Pigmora_Demo.tvplg");
     EXPECT_EQ(RegistryString(kShellKey, "filelocation.tarvelleshell"), root + "TarvelleShell.exe");
-    EXPECT_EQ(RegistryString(kUninstallKey, "UninstallString"), root + "uninstall.exe");
+    EXPECT_EQ(RegistryString(kUninstallKey, "UninstallString"), "\"" + root + "uninstall.exe\"");
     EXPECT_EQ(RegistryString(kUninstallKey, "DisplayName"), "Tarvelle Uninstall Manager");
     EXPECT_EQ(RegistryString(kUninstallKey, "DisplayVersion"), "1.0");
     EXPECT_EQ(RegistryString(kUninstallKey, "Publisher"), "Tarvelle");

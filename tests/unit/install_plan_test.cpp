@@ -121,7 +121,7 @@ TEST_F(InstallPlanTest, ShellAndHostInstallEveryFileValueAndShortcut) {
     EXPECT_EQ(RegistryString(kShellKey, "filelocation.tarvelleshell"),
               Root() + "TarvelleShell.exe");
     EXPECT_EQ(RegistryString(kFilesKey, "filelocation.corel"), "<missing>");
-    EXPECT_EQ(RegistryString(kUninstallKey, "UninstallString"), Root() + "uninstall.exe");
+    EXPECT_EQ(RegistryString(kUninstallKey, "UninstallString"), "\"" + Root() + "uninstall.exe\"");
     EXPECT_EQ(RegistryString(kUninstallKey, "DisplayName"), "Tarvelle Uninstall Manager");
     EXPECT_EQ(RegistryString(kUninstallKey, "DisplayVersion"), "1.0");
     EXPECT_EQ(RegistryString(kUninstallKey, "Publisher"), "Tarvelle");
