@@ -42,11 +42,12 @@ bool IsFullDirectoryPath(const std::string& text) {
     if (text.size() < 5 || text[0] != '\\' || text[1] != '\\') {
         return false;
     }
-    // "\\server\share\": a server name, a share name, each followed by a separator.
-    const std::size_t serverEnd = text.find('\\', 2);
+    // "\\server\share\": a server name, a share name, each followed by a separator. Windows
+    // reads "/" as "\" too, so "\\/share\" has no server and "\\server\/x\" no share.
+    const std::size_t serverEnd = text.find_first_of("\\/", 2);
     if (serverEnd == std::string::npos || serverEnd == 2) {
         return false;
     }
-    const std::size_t shareEnd = text.find('\\', serverEnd + 1);
+    const std::size_t shareEnd = text.find_first_of("\\/", serverEnd + 1);
     return shareEnd != std::string::npos && shareEnd > serverEnd + 1;
 }

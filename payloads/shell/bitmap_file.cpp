@@ -7,13 +7,18 @@
 
 namespace {
 
-uint32_t Read32(const std::string& bytes, std::size_t at) {
+constexpr std::size_t kFileHeaderSize = 14;
+// The information header; the later versions only add fields after it.
+constexpr std::size_t kInfoHeaderSize = 40;
+constexpr int32_t kLargestSide = 16384;
+
+uint32_t Read32(std::string_view bytes, std::size_t at) {
     uint32_t value = 0;
     std::memcpy(&value, bytes.data() + at, 4);
     return value;
 }
 
-uint16_t Read16(const std::string& bytes, std::size_t at) {
+uint16_t Read16(std::string_view bytes, std::size_t at) {
     uint16_t value = 0;
     std::memcpy(&value, bytes.data() + at, 2);
     return value;
@@ -33,35 +38,52 @@ bool ReadBitmap(const std::string& path, Image& image, std::string& error) {
         error = "cannot open " + path;
         return false;
     }
-    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') {
-        error = path + " is not a BMP file";
+    return DecodeBitmap(bytes, path, image, error);
+}
+
+bool DecodeBitmap(std::string_view bytes, const std::string& name, Image& image,
+                  std::string& error) {
+    if (bytes.size() < kFileHeaderSize + kInfoHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') {
+        error = name + " is not a BMP file";
         return false;
     }
     const uint32_t offset = Read32(bytes, 10);
+    const uint32_t headerSize = Read32(bytes, 14);
     const int32_t width = static_cast<int32_t>(Read32(bytes, 18));
     const int32_t rawHeight = static_cast<int32_t>(Read32(bytes, 22));
     const uint16_t bits = Read16(bytes, 28);
     const uint32_t compression = Read32(bytes, 30);
-    const int32_t height = rawHeight < 0 ? -rawHeight : rawHeight;
-    if ((bits != 24 && bits != 32) || compression != 0 || width <= 0 || height <= 0 ||
-        width > 16384 || height > 16384) {
-        error = path + ": only uncompressed 24- and 32-bit BMP files are supported";
+    // A negative height puts the top row first. Widened before it is negated: the smallest
+    // int32_t has no positive counterpart.
+    const int64_t height = rawHeight < 0 ? -static_cast<int64_t>(rawHeight) : rawHeight;
+    // A header shorter than the usual one is the oldest format, with 16-bit sizes elsewhere.
+    if (headerSize < kInfoHeaderSize || (bits != 24 && bits != 32) || compression != 0 ||
+        width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide) {
+        error = name + ": only uncompressed 24- and 32-bit BMP files are supported";
         return false;
     }
+    if (offset < kFileHeaderSize + static_cast<uint64_t>(headerSize)) {
+        error = name + " is damaged: its pixels overlap its header";
+        return false;
+    }
+    // Each row is padded to a multiple of four bytes. Every pixel must be in the file before
+    // anything is allocated for it, so a forged header cannot ask for more than the file holds.
     const std::size_t rowSize = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
-    if (offset > bytes.size() || bytes.size() - offset < rowSize * height) {
-        error = path + " is cut short";
+    const std::size_t rows = static_cast<std::size_t>(height);
+    if (offset > bytes.size() || (bytes.size() - offset) / rowSize < rows) {
+        error = name + " is cut short";
         return false;
     }
     image.width = width;
-    image.height = height;
-    image.bgra.assign(static_cast<std::size_t>(width) * height * 4, 0);
-    for (int32_t y = 0; y < height; ++y) {
-        const int32_t sourceRow = rawHeight > 0 ? height - 1 - y : y;
+    image.height = static_cast<int32_t>(height);
+    image.bgra.assign(static_cast<std::size_t>(width) * rows * 4, 0);
+    const std::size_t pixelSize = bits / 8;
+    for (std::size_t y = 0; y < rows; ++y) {
+        const std::size_t sourceRow = rawHeight > 0 ? rows - 1 - y : y;
         const char* row = bytes.data() + offset + rowSize * sourceRow;
-        for (int32_t x = 0; x < width; ++x) {
-            uint8_t* pixel = &image.bgra[(static_cast<std::size_t>(y) * width + x) * 4];
-            const char* source = row + x * (bits / 8);
+        for (std::size_t x = 0; x < static_cast<std::size_t>(width); ++x) {
+            uint8_t* pixel = &image.bgra[(y * static_cast<std::size_t>(width) + x) * 4];
+            const char* source = row + x * pixelSize;
             pixel[0] = static_cast<uint8_t>(source[0]);
             pixel[1] = static_cast<uint8_t>(source[1]);
             pixel[2] = static_cast<uint8_t>(source[2]);
@@ -72,6 +94,14 @@ bool ReadBitmap(const std::string& path, Image& image, std::string& error) {
 }
 
 bool WriteBitmap(const std::string& path, const Image& image, std::string& error) {
+    if (!WriteFileBytes(path, EncodeBitmap(image))) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+std::string EncodeBitmap(const Image& image) {
     std::string bytes = "BM";
     const uint32_t pixels = static_cast<uint32_t>(image.bgra.size());
     Put(bytes, 54 + pixels, 4);
@@ -89,9 +119,5 @@ bool WriteBitmap(const std::string& path, const Image& image, std::string& error
     Put(bytes, 0, 4);
     Put(bytes, 0, 4);
     bytes.append(reinterpret_cast<const char*>(image.bgra.data()), image.bgra.size());
-    if (!WriteFileBytes(path, bytes)) {
-        error = "cannot write " + path;
-        return false;
-    }
-    return true;
+    return bytes;
 }

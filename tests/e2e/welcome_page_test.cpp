@@ -1,10 +1,12 @@
 // tests/e2e/welcome_page_test.cpp
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 #include "resources/resource.h"
 #include "tests/e2e/scenario.h"
@@ -26,6 +28,50 @@ void ExpectPlace(HWND page, int id, LONG x, LONG y, LONG width, LONG height) {
     EXPECT_NEAR(place.top, y, 1) << "y of " << id;
     EXPECT_NEAR(place.right, width, 1) << "width of " << id;
     EXPECT_NEAR(place.bottom, height, 1) << "height of " << id;
+}
+
+// A rectangle of the screen, row by row.
+std::vector<COLORREF> ScreenPixels(const RECT& area) {
+    HDC screen = GetDC(nullptr);
+    std::vector<COLORREF> pixels;
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        for (LONG x = area.left; x < area.right; ++x) {
+            pixels.push_back(GetPixel(screen, x, y));
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Both pictures width pixels wide: the largest difference of a channel's mean between the blocks
+// of a 4 x 4 grid over all of a and the same blocks over rows [top, top + rows) of b.
+int LargestBlockDifference(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b,
+                           LONG width, LONG top, LONG rows) {
+    const LONG aRows = static_cast<LONG>(a.size()) / width;
+    const auto mean = [width](const std::vector<COLORREF>& pixels, LONG x0, LONG x1, LONG y0,
+                              LONG y1, int shift) {
+        long sum = 0;
+        for (LONG y = y0; y < y1; ++y) {
+            for (LONG x = x0; x < x1; ++x) {
+                sum += (pixels[y * width + x] >> shift) & 0xFF;
+            }
+        }
+        return static_cast<int>(sum / ((x1 - x0) * (y1 - y0)));
+    };
+    int largest = 0;
+    for (LONG i = 0; i < 4; ++i) {
+        for (LONG j = 0; j < 4; ++j) {
+            const LONG x0 = width * i / 4;
+            const LONG x1 = width * (i + 1) / 4;
+            for (int shift : {0, 8, 16}) {
+                const int inA = mean(a, x0, x1, aRows * j / 4, aRows * (j + 1) / 4, shift);
+                const int inB =
+                    mean(b, x0, x1, top + rows * j / 4, top + rows * (j + 1) / 4, shift);
+                largest = std::max(largest, std::abs(inA - inB));
+            }
+        }
+    }
+    return largest;
 }
 
 using WelcomePage = InstallerScenario;
@@ -61,7 +107,8 @@ TEST_F(WelcomePage, ShowsItsTextCaptionButtonsAndIds) {
 
 // Run at the display's own scale (the test prefix at 96 dots per inch; tests/e2e/high_dpi_check
 // at 144 too, where TVL_EXPECTED_DPI says so): the side picture covers its control, however
-// large the scaling and the dialog font make it.
+// large the scaling and the dialog font make it, and is cut to the control's proportions rather
+// than stretched to them.
 TEST_F(WelcomePage, SidePictureFillsItsControlAtTheDisplaysScale) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -83,24 +130,37 @@ TEST_F(WelcomePage, SidePictureFillsItsControlAtTheDisplaysScale) {
     ClientToScreen(page, &corner);
     std::this_thread::sleep_for(500ms);  // painted
     const COLORREF background = GetPixel(screen, corner.x, corner.y);
-    long covered = 0;
-    long all = 0;
-    for (LONG y = picture.top; y < picture.bottom; ++y) {
-        for (LONG x = picture.left; x < picture.right; ++x) {
-            const COLORREF pixel = GetPixel(screen, x, y);
-            const auto close = [](int a, int b) { return a - b <= 8 && b - a <= 8; };
-            const bool isBackground = close(GetRValue(pixel), GetRValue(background)) &&
-                                      close(GetGValue(pixel), GetGValue(background)) &&
-                                      close(GetBValue(pixel), GetBValue(background));
-            covered += isBackground ? 0 : 1;
-            ++all;
-        }
-    }
     ReleaseDC(nullptr, screen);
+    const std::vector<COLORREF> whole = ScreenPixels(picture);
+    long covered = 0;
+    const long all = static_cast<long>(whole.size());
+    for (const COLORREF pixel : whole) {
+        const auto close = [](int a, int b) { return a - b <= 8 && b - a <= 8; };
+        const bool isBackground = close(GetRValue(pixel), GetRValue(background)) &&
+                                  close(GetGValue(pixel), GetGValue(background)) &&
+                                  close(GetBValue(pixel), GetBValue(background));
+        covered += isBackground ? 0 : 1;
+    }
     ASSERT_GT(all, 0);
     std::printf("picture %ldx%ld, %.1f %% covered\n", picture.right - picture.left,
                 picture.bottom - picture.top, 100.0 * covered / all);
     EXPECT_GE(covered * 10, all * 9) << "the picture covers less than 90 % of its control";
+
+    // Kept in proportion when cut: with the control half as high, it shows the middle half of
+    // what it showed, at the same scale, and not all of it squeezed to half its height.
+    const LONG width = picture.right - picture.left;
+    const LONG height = picture.bottom - picture.top;
+    ASSERT_TRUE(SetWindowPos(GetDlgItem(page, IDC_SIDE_PICTURE), nullptr, 0, 0, width, height / 2,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));
+    std::this_thread::sleep_for(500ms);  // painted again
+    const std::vector<COLORREF> half =
+        ScreenPixels(RECT{picture.left, picture.top, picture.right, picture.top + height / 2});
+    const int cut =
+        LargestBlockDifference(half, whole, width, (height - height / 2) / 2, height / 2);
+    const int squeezed = LargestBlockDifference(half, whole, width, 0, height);
+    std::printf("half as high: block means differ by %d from the middle, by %d from all squeezed\n",
+                cut, squeezed);
+    EXPECT_LE(cut, 12) << "the picture is not the middle of the same picture at the same scale";
     ASSERT_TRUE(Click(page, IDCANCEL));
     EXPECT_TRUE(installer->WaitForExit());
 }

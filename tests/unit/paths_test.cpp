@@ -33,8 +33,10 @@ TEST(FullDirectoryPathTest, OnlyDriveOrShareRootedPathsAreAccepted) {
          {"C:\\", "d:\\Hosts\\Plug-Ins", "Z:\\a\\", "\\\\server\\share\\", "\\\\s\\x\\y"}) {
         EXPECT_TRUE(IsFullDirectoryPath(accepted)) << accepted;
     }
-    for (const char* refused : {"", "plugins", "C:", "C:plugins", "\\plugins", "1:\\x",
-                                "\\\\server", "\\\\server\\share", "\\\\\\share\\", "/tmp/x"}) {
+    // Nor a network path whose server or share name is empty, whichever separator ends it.
+    for (const char* refused :
+         {"", "plugins", "C:", "C:plugins", "\\plugins", "1:\\x", "\\\\server", "\\\\server\\share",
+          "\\\\\\share\\", "/tmp/x", "\\\\server\\\\x\\", "\\\\/share\\x\\", "\\\\server\\/x\\"}) {
         EXPECT_FALSE(IsFullDirectoryPath(refused)) << refused;
     }
 }
