@@ -76,7 +76,7 @@ def main():
     descriptors = [int(line.split()[0], 16) - image_base for line in symbols.splitlines()
                    if line.split()[-1].startswith("__DELAY_IMPORT_DESCRIPTOR_")]
     if not descriptors:
-        sys.exit(f"{program}: no delay-load imports (or stripped)")
+        failures.append("no delay-load imports (or stripped)")
     for descriptor in descriptors:
         _, name_rva, handle_rva, iat_rva = struct.unpack_from("<IIII", image, offset_of(descriptor))
         dll = text_at(name_rva)
