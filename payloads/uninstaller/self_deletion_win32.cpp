@@ -6,7 +6,6 @@
 
 #include <sddl.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "payloads/uninstaller/removal.h"
@@ -84,14 +83,16 @@ std::string CreateAdministratorsFolder() {
     }
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor.Get(), FALSE};
     for (int attempt = 0; attempt < 20; ++attempt) {
-        unsigned int high = 0;
-        unsigned int low = 0;
-        if (rand_s(&high) != 0 || rand_s(&low) != 0) {
-            return std::string();
+        std::string folder = parent + "tarvelle-uninstall-";
+        for (int part = 0; part < 2; ++part) {
+            unsigned int random = 0;
+            if (rand_s(&random) != 0) {
+                return std::string();
+            }
+            for (int shift = 28; shift >= 0; shift -= 4) {
+                folder += "0123456789abcdef"[(random >> shift) & 0xF];
+            }
         }
-        char name[48] = {};
-        std::snprintf(name, sizeof name, "tarvelle-uninstall-%08x%08x", high, low);
-        const std::string folder = parent + name;
         if (CreateDirectoryA(folder.c_str(), &attributes)) {
             return folder + "\\";
         }
