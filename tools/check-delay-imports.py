@@ -1,21 +1,29 @@
 #!/usr/bin/env python3
-"""Checks a linked PE file's delay-load import address tables.
+"""Checks a linked PE file's imports: only ntdll, kernel32 and the C runtime at start-up, and
+writable delay-load import address tables for the rest.
 
     check-delay-imports.py NM PROGRAM.exe
+
+Windows resolves the DLLs a program imports at start-up before its WinMain can limit the library
+search, looking in the program's own folder first: any other system DLL must be delay-loaded.
 
 The delay-load helper writes each function's address into its slot of the delay import address
 table at the first call. Some linker versions put that table in a read-only section (".idata"
 made read-only), and the first call into a delay-loaded DLL then crashes; so does the slot of
 the DLL's module handle. The descriptors are found by their symbols (this linker does not fill
 in the delay-import data directory), so the program must not be stripped yet. Fails, naming the
-DLL and the section, when a table or a handle slot lies outside a writable section, or when the
-program has no delay-load imports at all.
+DLL and the section, when a table or a handle slot lies outside a writable section, when the
+program has no delay-load imports at all, or when it imports another DLL at start-up.
 """
 import struct
 import subprocess
 import sys
 
 IMAGE_SCN_MEM_WRITE = 0x80000000
+# KnownDLLs, which Windows maps from System32 whatever the search order, and which no program
+# built here does without; ntdll.dll is mapped into every process before any other DLL, and never
+# searched for.
+START_UP_IMPORTS = {"kernel32.dll", "msvcrt.dll", "ntdll.dll"}
 
 
 def sections(image, header):
@@ -49,16 +57,30 @@ def main():
         _, start, raw, _ = section_of(address)
         return raw + address - start
 
+    def text_at(address):
+        offset = offset_of(address)
+        return image[offset:image.index(b"\0", offset)].decode("ascii", "replace")
+
+    failures = []
+    # The ordinary import directory: the second data directory of the PE32+ optional header.
+    import_rva = struct.unpack_from("<I", image, header + 24 + 112 + 8)[0]
+    while import_rva:
+        name_rva, first_thunk = struct.unpack_from("<II", image, offset_of(import_rva) + 12)
+        if not name_rva and not first_thunk:
+            break
+        dll = text_at(name_rva)
+        if dll.lower() not in START_UP_IMPORTS:
+            failures.append(f"{dll}: imported at start-up; link its delay-load import library")
+        import_rva += 20
+
     symbols = subprocess.run([nm, program], check=True, capture_output=True, text=True).stdout
     descriptors = [int(line.split()[0], 16) - image_base for line in symbols.splitlines()
                    if line.split()[-1].startswith("__DELAY_IMPORT_DESCRIPTOR_")]
     if not descriptors:
-        sys.exit(f"{program}: no delay-load imports (or stripped)")
-    failures = []
+        failures.append("no delay-load imports (or stripped)")
     for descriptor in descriptors:
         _, name_rva, handle_rva, iat_rva = struct.unpack_from("<IIII", image, offset_of(descriptor))
-        dll_offset = offset_of(name_rva)
-        dll = image[dll_offset:image.index(b"\0", dll_offset)].decode("ascii", "replace")
+        dll = text_at(name_rva)
         for what, address in (("import address table", iat_rva), ("module handle", handle_rva)):
             section = section_of(address)
             if section is None or not section[3] & IMAGE_SCN_MEM_WRITE:
@@ -66,7 +88,8 @@ def main():
                 failures.append(f"{dll}: delay-load {what} in {where}, not writable")
     if failures:
         sys.exit(f"{program}:\n  " + "\n  ".join(failures))
-    print(f"{program}: {len(descriptors)} delay-loaded DLLs, tables and handles writable")
+    print(f"{program}: {len(descriptors)} delay-loaded DLLs, tables and handles writable; "
+          f"only {' and '.join(sorted(START_UP_IMPORTS))} at start-up")
 
 
 if __name__ == "__main__":

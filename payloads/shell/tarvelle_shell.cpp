@@ -7,8 +7,10 @@
 #include "payloads/shell/apply_command.h"
 #include "payloads/shell/shell_window.h"
 #include "support/command_line.h"
+#include "support/library_search.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
+    LoadLibrariesOnlyFromSystem32();
     const std::vector<std::string> arguments = CommandLineArguments();
     if (arguments.size() >= 2 && arguments[1] == "/apply") {
         if (arguments.size() != 5) {

@@ -19,6 +19,7 @@
 #include "payloads/uninstaller/self_deletion.h"
 #include "resources/install_contract.h"
 #include "support/command_line.h"
+#include "support/library_search.h"
 #include "support/paths.h"
 #include "support/special_folder.h"
 #include "support/wide_text.h"
@@ -205,6 +206,8 @@ int Uninstall() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Elevated, and its hand-over copy starts outside the install folder.
+    LoadLibrariesOnlyFromSystem32();
     const std::vector<std::string> arguments = CommandLineArguments();
     if (arguments.size() == 4 && arguments[1] == "/finish") {
         return FinishSelfDeletion(std::strtoul(arguments[2].c_str(), nullptr, 10), arguments[3]);

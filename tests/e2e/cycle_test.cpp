@@ -1,6 +1,7 @@
 // tests/e2e/cycle_test.cpp
 // Install, use and remove: the installed shell applies a preset with the installed plug-in, and
-// the installed uninstaller takes away everything the installer wrote and nothing else.
+// the installed uninstaller takes away everything the installer wrote and nothing else, through
+// a copy of itself that no stranger's file can reach.
 #include <windows.h>
 
 #include <shlobj.h>
@@ -10,12 +11,15 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <fstream>
+#include <set>
 #include <vector>
 
 #include "payloads/shell/bitmap_file.h"
 #include "resources/install_contract.h"
 #include "tests/e2e/install_steps.h"
+#include "tests/e2e/planted_libraries.h"
 
 namespace e2e {
 namespace {
@@ -94,6 +98,63 @@ void WritePng(const std::string& path, const Image& image) {
     PutChunk(png, "IDAT", packed);
     PutChunk(png, "IEND", "");
     std::ofstream(path, std::ios::binary) << png;
+}
+
+// The Windows folder's Temp, where the uninstaller's hand-over copy gets a folder of its own.
+std::string WindowsTempFolder() {
+    char windows[MAX_PATH] = {};
+    GetSystemWindowsDirectoryA(windows, MAX_PATH);
+    return std::string(windows) + "\\Temp\\";
+}
+
+std::string UserTempFolder() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    return temp;
+}
+
+// The names of the hand-over copies' folders in the Windows temporary folder.
+std::set<std::string> HandOverFolders() {
+    std::set<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((WindowsTempFolder() + "tarvelle-uninstall-*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            names.insert(found.cFileName);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    return names;
+}
+
+// The files and folders waiting to be deleted at the next restart, in their order, each
+// lower-case and without the "\\??\\" prefix.
+std::vector<std::string> PendingDeletions() {
+    std::string names(65536, '\0');
+    DWORD size = static_cast<DWORD>(names.size());
+    if (SHGetValueA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager",
+                    "PendingFileRenameOperations", nullptr, names.data(), &size) != ERROR_SUCCESS) {
+        return {};
+    }
+    std::vector<std::string> deletions;
+    // Pairs of a name and its new name, empty for a deletion.
+    for (std::size_t at = 0; at < size && names[at] != '\0';) {
+        const std::string from = names.c_str() + at;
+        at += from.size() + 1;
+        const std::string to = at < size ? names.c_str() + at : "";
+        at += to.size() + 1;
+        if (to.empty()) {
+            std::string name = from.rfind("\\??\\", 0) == 0 ? from.substr(4) : from;
+            CharLowerA(name.data());
+            deletions.push_back(name);
+        }
+    }
+    return deletions;
+}
+
+std::size_t PlaceOf(const std::vector<std::string>& names, std::string name) {
+    CharLowerA(name.data());
+    return static_cast<std::size_t>(std::find(names.begin(), names.end(), name) - names.begin());
 }
 
 // Runs an uninstaller, answers Yes, and returns its final message.
@@ -188,8 +249,33 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
                           victimFolder.c_str(), static_cast<DWORD>(victimFolder.size() + 1)),
               ERROR_SUCCESS);
 
-    EXPECT_EQ(Uninstall(), "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.");
-    EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, 20s)) << "the install folder is left";
+    // The uninstaller runs with administrator rights and hands over to a copy of itself outside
+    // the install folder: nothing a user left in a temporary folder may be loaded by either.
+    const std::set<std::string> earlier = HandOverFolders();
+    {
+        const PlantedLibraries planted({UserTempFolder(), WindowsTempFolder()});
+        ASSERT_TRUE(planted.Ready());
+        EXPECT_EQ(Uninstall(), "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.");
+        EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, 20s)) << "the install folder is left";
+        // The copy's last step; its libraries are all loaded by then.
+        std::string copy;
+        WaitUntil([&] {
+            for (const std::string& name : HandOverFolders()) {
+                if (earlier.count(name) == 0) {
+                    copy = WindowsTempFolder() + name;
+                }
+            }
+            const std::vector<std::string> pending = PendingDeletions();
+            return !copy.empty() && PlaceOf(pending, copy) < pending.size();
+        });
+        ASSERT_FALSE(copy.empty()) << "no hand-over copy in " << WindowsTempFolder();
+        EXPECT_EQ(FileBytes(copy + "\\uninstall.exe"), Payload("uninstall.exe"));
+        const std::vector<std::string> pending = PendingDeletions();
+        EXPECT_LT(PlaceOf(pending, copy + "\\uninstall.exe"), PlaceOf(pending, copy))
+            << "the copy goes at the next restart, and then its folder";
+        EXPECT_EQ(planted.Loaded(), "");
+        RemoveFromDriveC("windows/temp/" + copy.substr(WindowsTempFolder().size()));
+    }
     EXPECT_FALSE(Exists(std::string(kHostFolder) + "tvl\\"));
     EXPECT_TRUE(Exists(usersFile)) << "a file the user had must stay";
     for (const std::string& file : victims) {
@@ -265,6 +351,31 @@ TEST_F(CycleScenario, NothingIsRemovedWhileAFileIsInUseOrTheRecordsAreAnotherUse
     EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, 20s));
     EXPECT_FALSE(Exists(plugin));
     EXPECT_FALSE(KeyExists(contract::kProductKey));
+}
+
+// The hand-over copy is given the folder that the uninstaller read from the user's own registry:
+// it removes uninstall.exe and the folder only when that is the install folder, in any case.
+TEST(HandOverCopy, RemovesTheUninstallerFromTheInstallFolderOnly) {
+    const std::string scratch = "C:\\tvl-e2e-hand-over\\";
+    RemoveFromDriveC("tvl-e2e-hand-over");
+    RemoveFromDriveC("Program Files/Tarvelle");
+    ASSERT_TRUE(CreateDirectoryA(scratch.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((scratch + "other").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(kRoot, nullptr));
+    const std::string copy = scratch + "copy.exe";
+    const std::string payload = TVL_PAYLOAD_DIR "\\uninstall.exe";
+    ASSERT_TRUE(CopyFileA(payload.c_str(), copy.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(payload.c_str(), (scratch + "other\\uninstall.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(payload.c_str(), (std::string(kRoot) + "uninstall.exe").c_str(), FALSE));
+    const std::string finish = "\"" + copy + "\" /finish 0 ";
+    EXPECT_EQ(RunAndWait(finish + "\"" + scratch + "other\""), 1u);
+    EXPECT_EQ(
+        RunAndWait(finish + "\"C:\\Program Files\\Tarvelle\\..\\..\\tvl-e2e-hand-over\\other\""),
+        1u);
+    EXPECT_TRUE(Exists(scratch + "other\\uninstall.exe"));
+    EXPECT_EQ(RunAndWait(finish + "\"c:\\PROGRAM FILES\\tarvelle\""), 0u);
+    EXPECT_FALSE(Exists(kRoot));
+    RemoveFromDriveC("tvl-e2e-hand-over");
 }
 
 // Run by tests/e2e/unprivileged_uninstall_check only, as a Unix user who may not change the

@@ -1,89 +1,59 @@
 // tests/e2e/security_test.cpp
 // What a downloaded installer owes its user before any page: it loads no library that someone
-// left in the download folder, and its manifest asks for the rights and controls it needs.
+// left in the download folder (nor does the shell beside strangers' files), and its manifest asks
+// for the rights and controls it needs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
+#include "tests/e2e/planted_libraries.h"
 #include "tests/e2e/wizard_steps.h"
 
 namespace e2e {
 namespace {
 
-// Names of libraries that a Windows program loads by name after start-up, each one a place
-// where a planted copy in the program's folder would be found first without protection.
-const char* const kPlantedNames[] = {
-    "version", "uxtheme", "dwmapi",   "cryptbase", "imm32",    "msimg32",       "comctl32",
-    "dbghelp", "mpr",     "netapi32", "oleacc",    "profapi",  "propsys",       "secur32",
-    "shcore",  "sspicli", "userenv",  "winmm",     "wtsapi32", "windowscodecs", "textshaping"};
+// The shell window's Open... button (payloads/shell/shell_window_win32.cpp).
+const int kShellOpenButton = 103;
 
 const char kDownloads[] = "C:\\tvl-downloads\\";
 
-// A download folder holding a copy of one installer build and the planted libraries; every
-// planted name is forced to its native (planted) copy for the processes started meanwhile.
+// A download folder holding a copy of one of our programs and the planted libraries.
 class DownloadFolder {
 public:
-    explicit DownloadFolder(const char* installer) {
-        Remove();
-        CreateDirectoryA(kDownloads, nullptr);
-        ready_ = CopyFileA(installer, InstallerPath().c_str(), FALSE) != FALSE;
-        std::string overrides;
-        for (const char* name : kPlantedNames) {
-            ready_ = ready_ &&
-                     CopyFileA(TVL_PLANTED_LIBRARY_PATH,
-                               (kDownloads + std::string(name) + ".dll").c_str(), FALSE) != FALSE;
-            overrides += std::string(name) + ",";
-        }
-        overrides.back() = '=';
-        overrides += "n,b;winemenubuilder.exe=d";
-        char previous[1024] = {};
-        hadOverrides_ = GetEnvironmentVariableA("WINEDLLOVERRIDES", previous, sizeof previous) > 0;
-        previous_ = previous;
-        SetEnvironmentVariableA("WINEDLLOVERRIDES", overrides.c_str());
+    explicit DownloadFolder(const std::string& program)
+        : made_(Make()), planted_({kDownloads}), program_(kDownloads + FileName(program)) {
+        copied_ = CopyFileA(program.c_str(), program_.c_str(), FALSE) != FALSE;
     }
-    ~DownloadFolder() {
-        SetEnvironmentVariableA("WINEDLLOVERRIDES", hadOverrides_ ? previous_.c_str() : nullptr);
-        Remove();
-    }
-    bool Ready() const { return ready_; }
-    static std::string InstallerPath() { return std::string(kDownloads) + "TarvelleSetup.exe"; }
-
-    // The planted libraries that some process loaded.
-    static std::vector<std::string> LoadedLibraries() {
-        std::vector<std::string> loaded;
-        for (const char* name : kPlantedNames) {
-            const std::string marker = kDownloads + std::string(name) + ".dll.loaded";
-            if (GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES) {
-                loaded.push_back(name);
-            }
-        }
-        return loaded;
-    }
+    DownloadFolder(const DownloadFolder&) = delete;
+    DownloadFolder& operator=(const DownloadFolder&) = delete;
+    ~DownloadFolder() { RemoveFromDriveC("tvl-downloads"); }
+    bool Ready() const { return made_ && copied_ && planted_.Ready(); }
+    const std::string& ProgramPath() const { return program_; }
+    std::string LoadedLibraries() const { return planted_.Loaded(); }
 
 private:
-    static void Remove() { RemoveFromDriveC("tvl-downloads"); }
-    bool ready_ = false;
-    bool hadOverrides_ = false;
-    std::string previous_;
-};
-
-std::string Joined(const std::vector<std::string>& names) {
-    std::string text;
-    for (const auto& name : names) {
-        text += name + ".dll ";
+    static bool Make() {
+        RemoveFromDriveC("tvl-downloads");
+        return CreateDirectoryA(kDownloads, nullptr) != FALSE;
     }
-    return text;
-}
+    static std::string FileName(const std::string& path) {
+        return path.substr(path.find_last_of('\\') + 1);
+    }
+
+    bool made_;
+    PlantedLibraries planted_;
+    std::string program_;
+    bool copied_ = false;
+};
 
 class LibrarySearch : public WizardScenario {
 protected:
     // Runs the copy through the pages that load the most: welcome, licence, a message box.
-    void RunThroughTheFirstPages() {
-        StartProgram(DownloadFolder::InstallerPath());
+    void RunThroughTheFirstPages(const DownloadFolder& folder) {
+        StartProgram(folder.ProgramPath());
         HWND license = PassWelcome();
         ASSERT_NE(license, nullptr) << "the copy did not reach the licence page";
         ASSERT_TRUE(Click(license, IDC_AGREE));
@@ -99,8 +69,8 @@ protected:
 TEST_F(LibrarySearch, LibrariesPlantedBesideTheInstallerAreNeverLoaded) {
     DownloadFolder folder(TVL_INSTALLER_PATH);
     ASSERT_TRUE(folder.Ready());
-    RunThroughTheFirstPages();
-    EXPECT_EQ(Joined(DownloadFolder::LoadedLibraries()), "");
+    RunThroughTheFirstPages(folder);
+    EXPECT_EQ(folder.LoadedLibraries(), "");
 }
 
 // The same folder with a build that does not limit its library search: the scenario sees the
@@ -108,10 +78,29 @@ TEST_F(LibrarySearch, LibrariesPlantedBesideTheInstallerAreNeverLoaded) {
 TEST_F(LibrarySearch, ABuildWithoutTheProtectionIsCaught) {
     DownloadFolder folder(TVL_UNPROTECTED_INSTALLER_PATH);
     ASSERT_TRUE(folder.Ready());
-    RunThroughTheFirstPages();
-    const std::string loaded = Joined(DownloadFolder::LoadedLibraries());
+    RunThroughTheFirstPages(folder);
+    const std::string loaded = folder.LoadedLibraries();
     EXPECT_NE(loaded, "");
     std::printf("loaded by the unprotected build: %s\n", loaded.c_str());
+}
+
+// A copy of the shell wherever the user put it, opening its file dialog, which loads much of the
+// system.
+TEST_F(LibrarySearch, LibrariesPlantedBesideTheShellAreNeverLoaded) {
+    DownloadFolder folder(TVL_PAYLOAD_DIR "\\TarvelleShell.exe");
+    ASSERT_TRUE(folder.Ready());
+    InstallerProcess shell(folder.ProgramPath());
+    HWND window = WaitForWindow(shell, "TarvelleShell", "Tarvelle Shell");
+    ASSERT_NE(window, nullptr) << "the copy of the shell did not open its window; loaded: "
+                               << folder.LoadedLibraries();
+    ASSERT_TRUE(Click(window, kShellOpenButton));
+    HWND open = WaitForWindow(shell, "#32770", "Open");
+    ASSERT_NE(open, nullptr) << "no file dialog";
+    ASSERT_TRUE(Click(open, IDCANCEL));
+    ASSERT_TRUE(WaitUntilGone(open));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(shell.WaitForExit());
+    EXPECT_EQ(folder.LoadedLibraries(), "");
 }
 
 // A resource as Windows reads it from a built file.
