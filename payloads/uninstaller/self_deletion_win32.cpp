@@ -167,8 +167,8 @@ int FinishSelfDeletion(unsigned long processId, const std::string& folder) {
             WaitForSingleObject(original.Get(), 30000);
         }
     }
-    // The original read the folder from the user's own registry, where any program of the user
-    // may have changed it: only the product's install folder is touched.
+    // Whoever starts a copy chooses its command line: only the product's install folder is
+    // touched.
     const bool ours = _stricmp(folder.c_str(), InstallFolder().c_str()) == 0;
     if (ours) {
         const std::string uninstaller = folder + "\\" + contract::kUninstallerFile;
