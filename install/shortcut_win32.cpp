@@ -9,28 +9,26 @@
 #include "install/shortcut.h"
 #include "support/com_pointer.h"
 #include "support/com_scope.h"
-
-namespace {
-
-constexpr DWORD kPathBuffer = MAX_PATH;
-
-}  // namespace
+#include "support/wide_text.h"
 
 bool CreateShortcut(const Text& linkPath, const Text& description, const Text& target) {
-    char absolute[kPathBuffer] = {};
-    const DWORD length = GetFullPathNameA(target.CStr(), kPathBuffer, absolute, nullptr);
-    // 0 is a failure; a length of the buffer or more means the path did not fit.
-    if (length == 0 || length >= kPathBuffer) {
+    // Through the wide calls: in UTF-8 a path of MAX_PATH characters takes up to three times as
+    // many bytes.
+    const std::wstring wideTarget = WideFromText(target);
+    const std::wstring widePath = WideFromText(linkPath);
+    if (wideTarget.empty() || widePath.empty()) {
         return false;
     }
-    wchar_t widePath[kPathBuffer] = {};
-    if (MultiByteToWideChar(CP_ACP, 0, linkPath.CStr(), -1, widePath, kPathBuffer) == 0) {
+    wchar_t absolute[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameW(wideTarget.c_str(), MAX_PATH, absolute, nullptr);
+    // 0 is a failure; a length of the buffer or more means the path did not fit.
+    if (length == 0 || length >= MAX_PATH) {
         return false;
     }
 
     const ComScope com;
-    ComPointer<IShellLinkA> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    ComPointer<IShellLinkW> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                 link.OutVoid())) ||
         link.Get() == nullptr) {
         return false;
@@ -39,8 +37,9 @@ bool CreateShortcut(const Text& linkPath, const Text& description, const Text& t
     if (FAILED(link->QueryInterface(IID_IPersistFile, file.OutVoid())) || file.Get() == nullptr) {
         return false;
     }
-    if (FAILED(link->SetPath(absolute)) || FAILED(link->SetDescription(description.CStr()))) {
+    if (FAILED(link->SetPath(absolute)) ||
+        FAILED(link->SetDescription(WideFromText(description).c_str()))) {
         return false;
     }
-    return SUCCEEDED(file->Save(widePath, TRUE));
+    return SUCCEEDED(file->Save(widePath.c_str(), TRUE));
 }

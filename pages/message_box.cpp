@@ -3,10 +3,10 @@
 
 #include <windows.h>
 
+#include "support/program_path.h"
+
 std::string ApplicationTitle() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name(path, length < MAX_PATH ? length : MAX_PATH);
+    std::string name = ThisProgramPath().Bytes();
     const std::size_t slash = name.find_last_of("\\/");
     if (slash != std::string::npos) {
         name.erase(0, slash + 1);

@@ -8,9 +8,14 @@
 #include "support/com_pointer.h"
 #include "support/com_scope.h"
 #include "support/paths.h"
+#include "support/wide_text.h"
 
 const char kFullPathRequiredText[] =
     "Please enter the full path of a folder, for example C:\\Program Files\\Editor\\Plug-Ins\\";
+const char kUnrepresentableFolderText[] =
+    "This version of Windows cannot pass the name of that folder to the installer exactly. "
+    "Please choose a folder whose name uses only the characters of your system's language, or "
+    "use Windows 10 version 1903 or later.";
 
 namespace {
 
@@ -44,13 +49,20 @@ private:
     LPITEMIDLIST list_;
 };
 
-std::string DialogItemText(HWND dialog, int id) {
+// The control's text in the program's code page; false when the code page cannot hold it
+// exactly (its best-fit look-alike would be another folder).
+bool DialogItemText(HWND dialog, int id, std::string& text) {
     HWND control = GetDlgItem(dialog, id);
-    const int length = GetWindowTextLengthA(control);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(control, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
+    const int length = GetWindowTextLengthW(control);
+    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(control, wide.data(), length + 1);
+    wide.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    Text bytes;
+    if (!TextFromWide(wide, bytes)) {
+        return false;
+    }
+    text = bytes.Bytes();
+    return true;
 }
 
 }  // namespace
@@ -72,7 +84,11 @@ void PluginDirDialog::ShowFields() {
 }
 
 void PluginDirDialog::OnOK() {
-    const std::string typed = DialogItemText(Window(), IDC_PLUGIN_DIRECTORY);
+    std::string typed;
+    if (!DialogItemText(Window(), IDC_PLUGIN_DIRECTORY, typed)) {
+        InstallerMessageBox(kUnrepresentableFolderText, MB_OK);
+        return;
+    }
     // Anything but a full path would put the plug-in wherever the current directory happens
     // to be.
     if (!IsFullDirectoryPath(typed)) {
@@ -103,21 +119,29 @@ void PluginDirDialog::BrowseForDirectory() {
     }
     const ItemList root(allocator, drives);
 
-    char displayName[kPathBufferSize] = {};
-    BROWSEINFOA browse{};
+    wchar_t displayName[kPathBufferSize] = {};
+    BROWSEINFOW browse{};
     browse.hwndOwner = Window();
     browse.pidlRoot = root.Get();
     browse.pszDisplayName = displayName;
-    browse.lpszTitle = "Select Plugin Installation Directory";
+    browse.lpszTitle = L"Select Plugin Installation Directory";
     browse.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
-    const ItemList chosen(allocator, SHBrowseForFolderA(&browse));
+    const ItemList chosen(allocator, SHBrowseForFolderW(&browse));
+    bool exact = true;
     if (chosen.Get() != nullptr) {
         // The path is written into a buffer of exactly the size the call may fill.
-        char path[kPathBufferSize] = {};
-        if (SHGetPathFromIDListA(chosen.Get(), path)) {
-            path[kPathBufferSize - 1] = '\0';
-            directoryText_ = path;
+        wchar_t path[kPathBufferSize] = {};
+        Text bytes;
+        if (SHGetPathFromIDListW(chosen.Get(), path)) {
+            path[kPathBufferSize - 1] = L'\0';
+            exact = TextFromWide(path, bytes);
+            if (exact) {
+                directoryText_ = bytes.Bytes();
+            }
         }
     }
     ShowFields();
+    if (!exact) {
+        InstallerMessageBox(kUnrepresentableFolderText, MB_OK);
+    }
 }

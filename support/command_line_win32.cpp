@@ -5,6 +5,8 @@
 
 #include <shellapi.h>
 
+#include "support/wide_text.h"
+
 namespace {
 
 // The list CommandLineToArgvW allocates, given back with LocalFree.
@@ -24,16 +26,15 @@ private:
 
 }  // namespace
 
-std::vector<std::string> CommandLineArguments() {
+std::optional<std::vector<std::string>> CommandLineArguments() {
     const WideArguments wide;
     std::vector<std::string> arguments;
     for (int i = 0; i < wide.Count(); ++i) {
-        const int size =
-            WideCharToMultiByte(CP_ACP, 0, wide.At(i), -1, nullptr, 0, nullptr, nullptr);
-        std::string text(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
-        WideCharToMultiByte(CP_ACP, 0, wide.At(i), -1, text.data(), size, nullptr, nullptr);
-        text.resize(text.size() - 1);
-        arguments.push_back(text);
+        Text argument;
+        if (!TextFromWide(wide.At(i), argument)) {
+            return std::nullopt;
+        }
+        arguments.push_back(argument.Bytes());
     }
     return arguments;
 }

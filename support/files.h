@@ -18,8 +18,8 @@ bool RemoveFile(const Text& path);
 
 // True when the path's attributes can be read and name a directory.
 bool IsDirectory(const Text& path);
-// The longest directory path Windows creates through its ANSI calls: MAX_PATH less room for an
-// 8.3 file name.
+// The longest directory path Windows creates through its classic calls, in UTF-16 units (as
+// Windows counts, whatever the path's bytes): MAX_PATH less room for an 8.3 file name.
 constexpr std::uint32_t kLongestDirectoryPath = 248;
 
 // Creates the directory and every missing parent, parents first; true when it exists at the end.

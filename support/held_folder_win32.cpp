@@ -140,9 +140,10 @@ bool HeldFolder::Open(const Text& folder, bool create) {
         return Fail(ERROR_BAD_PATHNAME);
     }
     const std::vector<Text> names = NamesAfter(folder.Bytes(), namesStart);
-    std::uint32_t length = path.Length();
+    // Windows counts a path's length in UTF-16 units, not in our bytes.
+    std::size_t length = WideFromText(path).size();
     for (const Text& name : names) {
-        length += name.Length() + 1;
+        length += WideFromText(name).size() + 1;
     }
     if (length > kLongestDirectoryPath) {
         return Fail(ERROR_FILENAME_EXCED_RANGE);

@@ -67,7 +67,8 @@ bool RegistryKey::ReadString(const Text& name, Text& value) const {
 std::vector<Text> RegistryKey::ValueNames() const {
     std::vector<Text> names;
     for (DWORD index = 0;; ++index) {
-        char name[16384];  // the longest value name the registry allows, and its zero
+        // The longest value name the registry allows, 16,383 UTF-16 units, in UTF-8 bytes.
+        char name[3 * 16384];
         DWORD length = sizeof name;
         if (RegEnumValueA(static_cast<HKEY>(key_), index, name, &length, nullptr, nullptr, nullptr,
                           nullptr) != ERROR_SUCCESS) {

@@ -28,7 +28,7 @@ FolderLookup ReplaceFolderLookup(FolderLookup lookup) {
 
 bool SpecialFolder(int folderId, Text& path) {
     const FolderLookup lookup = replacedLookup != nullptr ? replacedLookup : ShellFolderLookup();
-    char found[260] = {};
+    char found[kFolderPathBytes] = {};
     if (lookup == nullptr || !lookup(folderId, found)) {
         return false;
     }

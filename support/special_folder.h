@@ -12,9 +12,12 @@ enum SpecialFolderId : int {
     kFolderProgramFilesX86 = 0x2A,
 };
 
-// Asks the shell for a folder without creating it; true with the path (no trailing separator)
-// on success. The path fits 260 bytes.
-using FolderLookup = bool (*)(int folderId, char (&path)[260]);
+// The bytes a folder's path may take: MAX_PATH UTF-16 units, each up to three bytes in UTF-8.
+inline constexpr int kFolderPathBytes = 3 * 260;
+
+// Asks the shell for a folder without creating it; true with the path (no trailing separator,
+// zero-terminated) on success.
+using FolderLookup = bool (*)(int folderId, char (&path)[kFolderPathBytes]);
 
 // The shell's own lookup; null where there is no shell.
 FolderLookup ShellFolderLookup();

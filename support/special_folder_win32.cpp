@@ -4,11 +4,22 @@
 #include <shlobj.h>
 
 #include "support/special_folder.h"
+#include "support/wide_text.h"
 
 namespace {
 
-bool AskShell(int folderId, char (&path)[260]) {
-    return SHGetSpecialFolderPathA(nullptr, path, folderId, FALSE) != FALSE;
+// A folder whose name the code page cannot hold exactly counts as not found: its best-fit
+// look-alike is another folder.
+bool AskShell(int folderId, char (&path)[kFolderPathBytes]) {
+    wchar_t wide[MAX_PATH] = {};
+    Text found;
+    if (!SHGetSpecialFolderPathW(nullptr, wide, folderId, FALSE) || !TextFromWide(wide, found) ||
+        found.Length() >= sizeof path) {
+        return false;
+    }
+    found.CopyTo(path, sizeof path);
+    path[found.Length()] = '\0';
+    return true;
 }
 
 }  // namespace

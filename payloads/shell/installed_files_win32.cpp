@@ -1,17 +1,14 @@
 // payloads/shell/installed_files_win32.cpp
 #include "payloads/shell/installed_files.h"
 
-#include <windows.h>
-
 #include "payloads/shell/file_bytes.h"
 #include "resources/install_contract.h"
 #include "support/directory_listing.h"
 #include "support/paths.h"
+#include "support/program_path.h"
 
 std::string ShellFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return FolderOf(path);
+    return FolderOf(ThisProgramPath().Bytes());
 }
 
 std::string PluginFolder() {

@@ -8,6 +8,7 @@
 #include "payloads/shell/picture_file.h"
 #include "support/com_pointer.h"
 #include "support/com_scope.h"
+#include "support/wide_text.h"
 
 namespace {
 
@@ -18,8 +19,8 @@ bool EndsWithBmp(const std::string& path) {
 bool DecodeWithImagingComponent(const std::string& path, Image& image, std::string& error) {
     const ComScope com;
     ComPointer<IWICImagingFactory> factory;
-    wchar_t widePath[MAX_PATH] = {};
-    if (MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH) == 0 ||
+    const std::wstring widePath = WideFromText(Text(path));
+    if (widePath.empty() ||
         FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IWICImagingFactory, factory.OutVoid()))) {
         error = "the Windows Imaging Component is not available for " + path;
@@ -30,7 +31,7 @@ bool DecodeWithImagingComponent(const std::string& path, Image& image, std::stri
     ComPointer<IWICFormatConverter> converter;
     UINT width = 0;
     UINT height = 0;
-    if (FAILED(factory->CreateDecoderFromFilename(widePath, nullptr, GENERIC_READ,
+    if (FAILED(factory->CreateDecoderFromFilename(widePath.c_str(), nullptr, GENERIC_READ,
                                                   WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
         FAILED(decoder->GetFrame(0, frame.Out())) ||
         FAILED(factory->CreateFormatConverter(converter.Out())) ||

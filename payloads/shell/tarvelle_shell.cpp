@@ -11,7 +11,14 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     LoadLibrariesOnlyFromSystem32();
-    const std::vector<std::string> arguments = CommandLineArguments();
+    const std::optional<std::vector<std::string>> exact = CommandLineArguments();
+    if (!exact) {
+        Complain(
+            "A file name holds characters that this version of Windows cannot pass to "
+            "Tarvelle Shell. Rename the file, or use Windows 10 version 1903 or later.");
+        return 1;
+    }
+    const std::vector<std::string>& arguments = *exact;
     if (arguments.size() >= 2 && arguments[1] == "/apply") {
         if (arguments.size() != 5) {
             Complain("usage: TarvelleShell.exe /apply \"preset name\" in.bmp out.bmp");

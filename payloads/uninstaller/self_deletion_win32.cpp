@@ -11,7 +11,9 @@
 #include "payloads/uninstaller/removal.h"
 #include "resources/install_contract.h"
 #include "support/owned_handle.h"
+#include "support/program_path.h"
 #include "support/special_folder.h"
+#include "support/wide_text.h"
 
 namespace {
 
@@ -50,20 +52,19 @@ std::string ContentOf(HANDLE file) {
 }
 
 std::string OwnPath() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? path : "";
+    return ThisProgramPath().Bytes();
 }
 
 // The Windows folder's Temp, with its final "\"; the shared Windows folder even where a program
 // that is not terminal-server aware gets a private one from GetWindowsDirectory.
 std::string WindowsTempFolder() {
-    char windows[MAX_PATH] = {};
-    const UINT length = GetSystemWindowsDirectoryA(windows, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
+    wchar_t windows[MAX_PATH] = {};
+    const UINT length = GetSystemWindowsDirectoryW(windows, MAX_PATH);
+    Text found;
+    if (length == 0 || length >= MAX_PATH || !TextFromWide({windows, length}, found)) {
         return std::string();
     }
-    std::string folder(windows, length);
+    std::string folder = found.Bytes();
     if (folder.back() != '\\') {
         folder += '\\';
     }

@@ -22,7 +22,7 @@
 #include "support/library_search.h"
 #include "support/paths.h"
 #include "support/special_folder.h"
-#include "support/wide_text.h"
+#include "support/program_path.h"
 
 namespace {
 
@@ -51,13 +51,6 @@ std::string ProgramToClose(const FileRecord* record) {
     }
     const Text host = KnownHostName(Text(key));
     return host.IsEmpty() ? "the image editor that uses it" : host.Bytes();
-}
-
-std::string OwnPath() {
-    std::wstring path(32768, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-    Text bytes;
-    return TextFromWide(path, bytes) ? bytes.Bytes() : std::string();
 }
 
 // Everything this run will remove, the recorded files first.
@@ -159,7 +152,7 @@ int Uninstall() {
                     kUninstallerTitle, MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return 1;
     }
-    const std::string installFolder = InstallFolderOf(OwnPath());
+    const std::string installFolder = InstallFolderOf(ThisProgramPath().Bytes());
     if (installFolder.empty()) {
         Tell(std::string("This uninstaller can only remove Tarvelle Pigmora Demo and Tarvelle "
                          "Shell from the folder they were installed to. Run the uninstaller in ") +
@@ -208,7 +201,8 @@ int Uninstall() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Elevated, and its hand-over copy starts outside the install folder.
     LoadLibrariesOnlyFromSystem32();
-    const std::vector<std::string> arguments = CommandLineArguments();
+    const std::vector<std::string> arguments =
+        CommandLineArguments().value_or(std::vector<std::string>());
     if (arguments.size() == 4 && arguments[1] == "/finish") {
         return FinishSelfDeletion(std::strtoul(arguments[2].c_str(), nullptr, 10), arguments[3]);
     }

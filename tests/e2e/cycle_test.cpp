@@ -26,6 +26,11 @@ namespace {
 
 const char kHostFolder[] = "C:\\Program Files\\tvl-e2e-cycle\\Photoshop 7\\Plug-Ins\\";
 const char* const kUninstallTitle = contract::kUninstallerTitle;
+// "写真" and "Łódź": Japanese and Polish, neither of them in the Western code page.
+const std::wstring kScripts = L"\u5199\u771f \u0141\u00f3d\u017a";
+const std::wstring kScriptsHost =
+    L"C:\\Program Files\\tvl-e2e-cycle\\Grafik " + kScripts + L"\\Corel Painter\\Plug-Ins";
+const std::wstring kChosenFolder = L"C:\\tvl-e2e-" + kScripts + L"\\Plug-Ins\\";
 
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -41,12 +46,12 @@ bool KeyExists(const char* path) {
 }
 
 // Runs a program and waits for its exit code.
-DWORD RunAndWait(const std::string& commandLine) {
-    std::string line = commandLine;
-    STARTUPINFOA startup{};
+DWORD RunAndWait(const std::wstring& commandLine) {
+    std::wstring line = commandLine;
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info)) {
         return 9999;
     }
@@ -57,6 +62,54 @@ DWORD RunAndWait(const std::string& commandLine) {
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     return code;
+}
+
+DWORD RunAndWait(const std::string& commandLine) {
+    return RunAndWait(Wide(commandLine));
+}
+
+// Files and registry values named in any script, through the wide calls: this program's own
+// code page is the Western one.
+bool ExistsW(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string FileBytesW(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return "<missing>";
+    }
+    std::string bytes;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        bytes.append(buffer, read);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
+bool WriteFileW(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    const bool done =
+        file != INVALID_HANDLE_VALUE &&
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    CloseHandle(file);
+    return done;
+}
+
+std::wstring RecordW(const std::string& key, const wchar_t* name) {
+    wchar_t value[1024] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, Wide(key).c_str(), name, RRF_RT_REG_SZ, nullptr, value,
+                     &size) != ERROR_SUCCESS) {
+        return L"<missing>";
+    }
+    return value;
 }
 
 void PutBigEndian(std::string& bytes, uint32_t value) {
@@ -175,9 +228,26 @@ std::string RunUninstaller(const std::string& program) {
 
 class CycleScenario : public InstallScenario {
 protected:
-    bool InstallEverything() {
+    // Every host found, and with chosenFolder also the "user selected" line, set to it.
+    bool InstallEverything(const std::wstring& chosenFolder = L"") {
         Start();
-        HWND summary = ReachSummary();
+        HWND summary = nullptr;
+        if (chosenFolder.empty()) {
+            summary = ReachSummary();
+        } else {
+            HWND page = ReachSelection();
+            const int last =
+                page != nullptr ? static_cast<int>(ListLines(page, IDC_HOST_LIST).size()) - 1 : -1;
+            HWND list = GetDlgItem(page, IDC_HOST_LIST);
+            if (last < 1 || !TypeDirectory(page, last, chosenFolder) ||
+                !ClickUntil(
+                    page, ListLinePoint(page, IDC_HOST_LIST, last, 6),
+                    [&] { return (SendMessageA(list, LB_GETITEMDATA, last, 0) & 1) != 0; }) ||
+                !Click(page, IDOK)) {
+                return false;
+            }
+            summary = WaitForPageWithText(kSummaryStart);
+        }
         if (summary == nullptr || !Click(summary, IDOK)) {
             return false;
         }
@@ -194,7 +264,23 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
     ASSERT_TRUE(tree.Make("'Photoshop 7'/Plug-Ins"));
     const std::string usersFile = std::string(kHostFolder) + "users-own-filter.8bf";
     std::ofstream(usersFile, std::ios::binary) << "not ours";
-    ASSERT_TRUE(InstallEverything());
+    // A host and a chosen folder named in scripts that the Western code page cannot hold.
+    ASSERT_TRUE(
+        CreateDirectoryW(kScriptsHost.substr(0, kScriptsHost.find(L"\\Corel")).c_str(), nullptr));
+    ASSERT_TRUE(
+        CreateDirectoryW(kScriptsHost.substr(0, kScriptsHost.find(L"\\Plug")).c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(kScriptsHost.c_str(), nullptr));
+    ASSERT_TRUE(InstallEverything(kChosenFolder));
+    const std::wstring scriptsPlugin = kScriptsHost + L"\\tvl\\Tarvelle_Pigmora_Demo.8bf";
+    const std::wstring chosenPlugin = kChosenFolder + L"Tarvelle_Pigmora_Demo.8bf";
+    EXPECT_TRUE(FileBytesW(scriptsPlugin) == Payload("Tarvelle_Pigmora_Demo.dll"));
+    EXPECT_TRUE(FileBytesW(chosenPlugin) == Payload("Tarvelle_Pigmora_Demo.dll"));
+    // Recorded as written: the host's folder lower-cased byte by byte, which leaves every
+    // character outside ASCII as it is.
+    EXPECT_EQ(RecordW(kFilesKey, L"filelocation.painter"),
+              L"c:\\program files\\tvl-e2e-cycle\\grafik \u5199\u771f \u0141\u00f3d\u017a\\"
+              L"corel painter\\plug-ins\\tvl\\Tarvelle_Pigmora_Demo.8bf");
+    EXPECT_EQ(RecordW(kFilesKey, L"filelocation.user_selected"), chosenPlugin);
 
     // The installed shell applies a preset through the installed plug-in.
     Image picture;
@@ -230,6 +316,18 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
     Image decoded;
     ASSERT_TRUE(ReadBitmap(fromPng, decoded, error)) << error;
     EXPECT_EQ(decoded.bgra, picture.bgra);
+    // The same through names that the Western code page cannot hold.
+    const std::wstring scriptsIn = kChosenFolder + L"zdj\u0119cie " + kScripts + L".bmp";
+    const std::wstring scriptsOut = kChosenFolder + L"wynik " + kScripts + L".bmp";
+    ASSERT_TRUE(WriteFileW(scriptsIn, EncodeBitmap(picture)));
+    EXPECT_EQ(RunAndWait(Wide(shell) + L"\"Ochre on Rough\" \"" + scriptsIn + L"\" \"" +
+                         scriptsOut + L"\""),
+              0u);
+    Image scriptsChanged;
+    EXPECT_TRUE(DecodeBitmap(FileBytesW(scriptsOut), "the output", scriptsChanged, error)) << error;
+    EXPECT_EQ(scriptsChanged.bgra, changed.bgra);
+    DeleteFileW(scriptsIn.c_str());
+    DeleteFileW(scriptsOut.c_str());
 
     // What any program of the user's can write in the user's registry: a record of a file the
     // installer never writes, and another install folder, each naming a file to lose.
@@ -242,7 +340,7 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
     for (const std::string& file : victims) {
         std::ofstream(file, std::ios::binary) << "not ours";
     }
-    ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kFilesKey.c_str(), "filelocation.painter", REG_SZ,
+    ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kFilesKey.c_str(), "filelocation.corel", REG_SZ,
                           victim.c_str(), static_cast<DWORD>(victim.size() + 1)),
               ERROR_SUCCESS);
     ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kUninstallKey, "InstallLocation", REG_SZ,
@@ -277,11 +375,15 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
         RemoveFromDriveC("windows/temp/" + copy.substr(WindowsTempFolder().size()));
     }
     EXPECT_FALSE(Exists(std::string(kHostFolder) + "tvl\\"));
+    EXPECT_FALSE(ExistsW(kScriptsHost + L"\\tvl"));
+    EXPECT_FALSE(ExistsW(chosenPlugin));
+    RemoveDirectoryW(kChosenFolder.c_str());
+    RemoveDirectoryW(kChosenFolder.substr(0, kChosenFolder.find(L"\\Plug")).c_str());
     EXPECT_TRUE(Exists(usersFile)) << "a file the user had must stay";
     for (const std::string& file : victims) {
         EXPECT_EQ(FileBytes(file), "not ours") << file;
     }
-    EXPECT_EQ(RegistryString(kFilesKey, "filelocation.painter"), victim)
+    EXPECT_EQ(RegistryString(kFilesKey, "filelocation.corel"), victim)
         << "a record the installer did not write is not the uninstaller's to forget";
     EXPECT_FALSE(Exists(Folder(CSIDL_COMMON_DESKTOPDIRECTORY) + "Tarvelle Shell.lnk"));
     EXPECT_FALSE(Exists(Folder(CSIDL_COMMON_STARTMENU) + "Programs\\Tarvelle Shell.lnk"));

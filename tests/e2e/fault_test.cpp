@@ -421,7 +421,8 @@ TEST_F(FaultScenario, ASymbolicLinkLoopDoesNotKeepTheSearchGoing) {
 // What a program without rights can make outside Program Files, where the search of the fixed
 // drives finds hosts: a host's "tvl" folder that is a link to a folder of the attacker's choice,
 // a host reached only through a link, and a folder whose full-width backslashes the Western code
-// page turns into "\..\". None of them decides where the plug-in goes.
+// page would turn into "\..\". None of them decides where the plug-in goes: the last is a host
+// under its own exact name.
 TEST_F(FaultScenario, LinksAndLookAlikeNamesOutsideProgramFilesRedirectNothing) {
     // The links' targets: a folder of C: with a file to lose, and a host tree that no search
     // root reaches (beside drive C:, not on a drive of its own).
@@ -436,9 +437,9 @@ TEST_F(FaultScenario, LinksAndLookAlikeNamesOutsideProgramFilesRedirectNothing) 
                              victim + "' '" + links + "/Photoshop/Plug-Ins/tvl' && ln -s '" +
                              elsewhere + "' '" + links + "/elsewhere'"));
     ASSERT_TRUE(CreateDirectoryW(L"C:\\tvl-e2e-links\\Photoshop 9", nullptr));
-    ASSERT_TRUE(CreateDirectoryW(
-        L"C:\\tvl-e2e-links\\Photoshop 9\\plug-ins\uFF3C..\uFF3C..\uFF3C..\uFF3Ctvl-e2e-victim",
-        nullptr));
+    const std::wstring lookAlike =
+        L"C:\\tvl-e2e-links\\Photoshop 9\\plug-ins\uFF3C..\uFF3C..\uFF3C..\uFF3Ctvl-e2e-victim";
+    ASSERT_TRUE(CreateDirectoryW(lookAlike.c_str(), nullptr));
     const std::set<std::string> before = FolderSnapshot("C:\\tvl-e2e-victim");
 
     Start();
@@ -449,7 +450,7 @@ TEST_F(FaultScenario, LinksAndLookAlikeNamesOutsideProgramFilesRedirectNothing) 
     HWND page = WaitForPageWithControl(*installer, IDC_HOST_LIST, 120s);
     ASSERT_NE(page, nullptr);
     const std::vector<ListLine> lines = ListLines(page, IDC_HOST_LIST);
-    ASSERT_EQ(lines.size(), 2u) << "only the host reached without a link is found";
+    ASSERT_EQ(lines.size(), 3u) << "a host reached through a link was found";
     ASSERT_TRUE(Click(page, IDOK));
     HWND summary = WaitForPageWithText(kSummaryStart);
     ASSERT_NE(summary, nullptr);
@@ -459,6 +460,8 @@ TEST_F(FaultScenario, LinksAndLookAlikeNamesOutsideProgramFilesRedirectNothing) 
         "c:\\tvl-e2e-links\\photoshop\\plug-ins\\tvl\\Tarvelle_Pigmora_Demo.8bf";
     EXPECT_EQ(outcome.boxes, std::vector<std::string>{ErrorBoxText(target)});
     EXPECT_EQ(FolderSnapshot("C:\\tvl-e2e-victim"), before) << "a write went through a link";
+    EXPECT_NE(GetFileAttributesW((lookAlike + L"\\tvl\\Tarvelle_Pigmora_Demo.8bf").c_str()),
+              INVALID_FILE_ATTRIBUTES);
     RemoveFromDriveC("tvl-e2e-links");
     RemoveFromDriveC("tvl-e2e-victim");
     RunUnixShell("rm -rf '" + elsewhere + "'");

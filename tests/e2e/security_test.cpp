@@ -120,6 +120,11 @@ std::string EmbeddedResource(const std::string& file, const char* type, int id =
     return bytes;
 }
 
+// UTF-8 as the code page of the "A" calls, which then hold any name (Windows 10 version 1903 on).
+const char kUtf8CodePage[] =
+    "<activeCodePage xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">UTF-8"
+    "</activeCodePage>";
+
 std::string EmbeddedManifest(const std::string& file = TVL_INSTALLER_PATH) {
     return EmbeddedResource(file, MAKEINTRESOURCEA(24));
 }
@@ -164,6 +169,7 @@ TEST(ShippedPrograms, CarryTheirManifestIconAndVersion) {
             << file << manifest;
         EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\""), std::string::npos);
         EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos) << file;
+        EXPECT_NE(manifest.find(kUtf8CodePage), std::string::npos) << file;
         EXPECT_NE(EmbeddedResource(file, MAKEINTRESOURCEA(14), IDI_TARVELLE), "<missing>")
             << file << " has no icon";
     }
@@ -172,6 +178,8 @@ TEST(ShippedPrograms, CarryTheirManifestIconAndVersion) {
 
 TEST(Manifest, AsksForTheHighestAvailableRightsAndCommonControls6) {
     const std::string manifest = EmbeddedManifest();
+    // The installer's records must read back the same in the uninstaller: one code page for all.
+    EXPECT_NE(manifest.find(kUtf8CodePage), std::string::npos) << manifest;
     EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"highestAvailable\""),
               std::string::npos)
         << manifest;

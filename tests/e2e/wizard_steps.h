@@ -22,6 +22,15 @@ inline const char kSummaryStart[] =
     "The installer has all the info it needs to install Tarvelle Pigmora Demo for the "
     "following:\n\n";
 
+// A text of this program's code page in UTF-16.
+inline std::wstring Wide(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                            static_cast<int>(wide.size()))));
+    return wide;
+}
+
 inline std::size_t CountOf(const std::string& text, const std::string& part) {
     std::size_t count = 0;
     for (std::size_t at = text.find(part); at != std::string::npos;
@@ -89,14 +98,17 @@ protected:
                    : nullptr;
     }
     // Types a directory for one line of the host list as a person would in its Options dialog.
-    bool TypeDirectory(HWND page, int line, const std::string& directory) {
+    bool TypeDirectory(HWND page, int line, const std::wstring& directory) {
         HWND dialog = SelectLine(page, line) ? OpenOptions(page) : nullptr;
         if (dialog == nullptr) {
             return false;
         }
-        SendMessageA(GetDlgItem(dialog, IDC_PLUGIN_DIRECTORY), WM_SETTEXT, 0,
+        SendMessageW(GetDlgItem(dialog, IDC_PLUGIN_DIRECTORY), WM_SETTEXT, 0,
                      reinterpret_cast<LPARAM>(directory.c_str()));
         return Click(dialog, IDOK) && WaitUntilGone(dialog);
+    }
+    bool TypeDirectory(HWND page, int line, const std::string& directory) {
+        return TypeDirectory(page, line, Wide(directory));
     }
 
     // A message page whose text begins with start.

@@ -20,7 +20,7 @@ using Strings = std::vector<std::string>;
 std::string programFiles;
 std::string programFilesX86;
 
-bool FakeFolders(int folderId, char (&path)[260]) {
+bool FakeFolders(int folderId, char (&path)[kFolderPathBytes]) {
     const std::string* found = folderId == kFolderProgramFiles      ? &programFiles
                                : folderId == kFolderProgramFilesX86 ? &programFilesX86
                                                                     : nullptr;

@@ -13,7 +13,7 @@ std::vector<int> asked;
 std::vector<int> answering;
 
 // Answers only the folders in `answering`, with a path made from the id.
-bool FakeLookup(int folderId, char (&path)[260]) {
+bool FakeLookup(int folderId, char (&path)[kFolderPathBytes]) {
     asked.push_back(folderId);
     for (const int id : answering) {
         if (id == folderId) {
@@ -77,14 +77,14 @@ TEST_F(SpecialFolderTest, FailedLookupLeavesThePathAsItWas) {
 }
 
 TEST_F(SpecialFolderTest, PathFillingTheWholeBufferIsNotReadPastIt) {
-    ReplaceFolderLookup([](int, char(&path)[260]) {
+    ReplaceFolderLookup([](int, char(&path)[kFolderPathBytes]) {
         std::memset(path, 'p', sizeof path);
         return true;
     });
     Text path;
     ASSERT_TRUE(SpecialFolder(kFolderProgramFiles, path));
-    EXPECT_EQ(path.Length(), 261u);
-    EXPECT_EQ(path.Mid(259), "p\\");
+    EXPECT_EQ(path.Length(), static_cast<std::uint32_t>(kFolderPathBytes) + 1);
+    EXPECT_EQ(path.Mid(kFolderPathBytes - 1), "p\\");
 }
 
 }  // namespace
