@@ -1,5 +1,5 @@
-// pages/window_dpi.cpp
-#include "pages/window_dpi.h"
+// support/window_dpi_win32.cpp
+#include "support/window_dpi.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// pages/window_dpi.h
+// support/window_dpi.h
 #pragma once
 
 #include <windows.h>
