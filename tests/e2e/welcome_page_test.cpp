@@ -308,6 +308,8 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
 // The text of a control, or of a line of a list, shown in the display's message font and whole:
 // the ink on screen in area (screen coordinates) is as wide as the same text drawn in that font
 // here, and no lower (a line cut at the bottom, or wrapped out of sight, is narrower or lower).
+// The ink tells the font too: WM_GETFONT, asked from another process, answers null under Wine,
+// and the font of another process is no use here anyway.
 void ExpectWholeText(HDC screen, HFONT font, const RECT& area, const std::string& text,
                      const std::string& what) {
     const RECT shown = InkBox(screen, area);
@@ -363,7 +365,6 @@ TEST(ShellWindow, ShowsEveryTextWholeAtTheDisplaysScale) {
         GetClientRect(control, &inside);
         std::printf("shell control %zu %ldx%ld %s\n", i, Width(frame), Height(frame), type.c_str());
         const std::string what = type + " " + std::to_string(i);
-        EXPECT_NE(SendMessageA(control, WM_GETFONT, 0, 0), 0) << what << " has the System font";
         if (lstrcmpiA(type.c_str(), "ListBox") == 0) {
             const LRESULT lineHeight = SendMessageA(control, LB_GETITEMHEIGHT, 0, 0);
             EXPECT_GE(lineHeight, lettering.tmHeight) << what;
