@@ -3,15 +3,18 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "payloads/plugin/presets.h"
 #include "payloads/shell/bitmap_file.h"
+#include "payloads/shell/message_font.h"
 
 // The main window: plug-ins and presets on the left, Open / Apply / Save As below them, the
 // picture and a status line on the right. All its state lives here; the window procedure finds
-// the object through the window.
+// the object through the window. It is laid out for the dots per inch of the monitor it is on,
+// in the message font at that scale, and again when it moves to a monitor of another scale.
 class ShellWindow {
 public:
     // A picture to open at once (a double-clicked file), or empty.
@@ -28,11 +31,24 @@ private:
     void OnCommand(int id);
     void Paint();
     std::string AskForFile(bool save) const;
-    HWND Child(const char* type, const char* text, DWORD style, int x, int y, int width, int height,
-               int id);
+    HWND Child(const char* type, const char* text, DWORD style, int id);
+    // Pixels at 96 dots per inch as pixels at the window's.
+    int Scale(int pixels) const;
+    // The font and the sizes that depend on the text for a monitor's dots per inch.
+    void UseDpi(UINT dpi);
+    void Measure();
+    void Layout();
 
     std::vector<Preset> presets_;
     Image image_;
     HWND window_ = nullptr;
     std::string status_ = "Open a BMP picture to begin.";
+    UINT dpi_ = 96;
+    std::unique_ptr<MessageFont> font_;
+    // Measured in the font: a line of text, the left column (as wide as the longest line of a
+    // list), and a button (as wide as the longest caption).
+    int textHeight_ = 0;
+    int columnWidth_ = 0;
+    int buttonWidth_ = 0;
+    int buttonHeight_ = 0;
 };

@@ -3,11 +3,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <thread>
 #include <vector>
 
+#include "resources/install_contract.h"
 #include "resources/resource.h"
 #include "tests/e2e/scenario.h"
 
@@ -74,6 +77,17 @@ int LargestBlockDifference(const std::vector<COLORREF>& a, const std::vector<COL
     return largest;
 }
 
+// The display's dots per inch, checked against what the run expects (the test prefix at 96;
+// tests/e2e/high_dpi_check at 144 too, where TVL_EXPECTED_DPI says so).
+int DisplayDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const char* expected = std::getenv("TVL_EXPECTED_DPI");
+    EXPECT_EQ(dpi, expected != nullptr ? std::atoi(expected) : 96);
+    return dpi;
+}
+
 using WelcomePage = InstallerScenario;
 
 TEST_F(WelcomePage, ShowsItsTextCaptionButtonsAndIds) {
@@ -110,10 +124,7 @@ TEST_F(WelcomePage, ShowsItsTextCaptionButtonsAndIds) {
 // large the scaling and the dialog font make it, and is cut to the control's proportions rather
 // than stretched to them.
 TEST_F(WelcomePage, SidePictureFillsItsControlAtTheDisplaysScale) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    const char* expected = std::getenv("TVL_EXPECTED_DPI");
-    EXPECT_EQ(dpi, expected != nullptr ? std::atoi(expected) : 96);
+    const int dpi = DisplayDpi();
     Start();
     HWND page = WaitForPage(*installer, IDC_PAGE_TEXT, kWelcome);
     ASSERT_NE(page, nullptr);
@@ -129,6 +140,7 @@ TEST_F(WelcomePage, SidePictureFillsItsControlAtTheDisplaysScale) {
     POINT corner{client.right - 3, client.top + 3};
     ClientToScreen(page, &corner);
     std::this_thread::sleep_for(500ms);  // painted
+    HDC screen = GetDC(nullptr);
     const COLORREF background = GetPixel(screen, corner.x, corner.y);
     ReleaseDC(nullptr, screen);
     const std::vector<COLORREF> whole = ScreenPixels(picture);
@@ -181,6 +193,214 @@ TEST_F(WelcomePage, EscapeCancelsLikeTheButton) {
     ASSERT_NE(page, nullptr);
     ASSERT_TRUE(PressKey(page, VK_ESCAPE));
     EXPECT_TRUE(installer->WaitForExit()) << "Escape did not end the run";
+}
+
+// The shell beside its plug-in and presets, as the installer lays them out, in a folder of its own.
+class ShellFolder {
+public:
+    ShellFolder() {
+        RemoveFromDriveC("tvl-shell-dpi");
+        const std::string from = TVL_PAYLOAD_DIR "\\";
+        const std::string to = kFolder;
+        const std::string plugins = to + contract::kShellPluginFolder;
+        const std::string presets = to + contract::kPresetsFolder;
+        ready_ =
+            CreateDirectoryA(kFolder, nullptr) && CreateDirectoryA(plugins.c_str(), nullptr) &&
+            CreateDirectoryA(presets.c_str(), nullptr) &&
+            CopyFileA((from + contract::kShellFile).c_str(), Program().c_str(), FALSE) &&
+            CopyFileA((from + contract::kPluginBaseName + ".dll").c_str(),
+                      (plugins + contract::kPluginBaseName + "." + contract::kShellPluginExtension)
+                          .c_str(),
+                      FALSE) &&
+            CopyFileA((from + contract::kPresetsFile).c_str(),
+                      (presets + contract::kPresetsFile).c_str(), FALSE);
+    }
+    ShellFolder(const ShellFolder&) = delete;
+    ShellFolder& operator=(const ShellFolder&) = delete;
+    ~ShellFolder() { RemoveFromDriveC("tvl-shell-dpi"); }
+    bool Ready() const { return ready_; }
+    std::string Program() const { return std::string(kFolder) + contract::kShellFile; }
+
+private:
+    static constexpr char kFolder[] = "C:\\tvl-shell-dpi\\";
+    bool ready_ = false;
+};
+
+LONG Width(const RECT& box) {
+    return box.right - box.left;
+}
+LONG Height(const RECT& box) {
+    return box.bottom - box.top;
+}
+
+// The box around the pixels of area (in source's coordinates) darker than mid-grey: the ink of
+// dark text on a light face. Empty (right <= left) when there is none.
+RECT InkBox(HDC source, const RECT& area) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = Width(area);
+    info.bmiHeader.biHeight = -Height(area);
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    RECT box{Width(area), Height(area), 0, 0};
+    if (bitmap != nullptr) {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, Width(area), Height(area), source, area.left, area.top, SRCCOPY);
+        GdiFlush();
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        for (LONG y = 0; y < Height(area); ++y) {
+            for (LONG x = 0; x < Width(area); ++x) {
+                const std::uint32_t pixel = pixels[y * Width(area) + x];
+                if ((pixel & 0xFF) + ((pixel >> 8) & 0xFF) + ((pixel >> 16) & 0xFF) < 3 * 128) {
+                    box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                           std::max(box.bottom, y + 1)};
+                }
+            }
+        }
+        SelectObject(memory, previous);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    return box;
+}
+
+// The ink of text drawn on one line in font, black on white.
+RECT TextInk(HFONT font, const std::string& text) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ previousFont = SelectObject(memory, font);
+    SIZE extent{};
+    GetTextExtentPoint32A(memory, text.c_str(), static_cast<int>(text.size()), &extent);
+    RECT area{0, 0, extent.cx + 20, extent.cy + 20};
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, Width(area), Height(area));
+    HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
+    FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(memory, RGB(0, 0, 0));
+    SetBkMode(memory, TRANSPARENT);
+    TextOutA(memory, 10, 10, text.c_str(), static_cast<int>(text.size()));
+    const RECT ink = InkBox(memory, area);
+    SelectObject(memory, previousBitmap);
+    SelectObject(memory, previousFont);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return ink;
+}
+
+// A control's text as drawn: a mnemonic's "&" is an underline, not a character.
+std::string ShownText(HWND control) {
+    std::string text(256, '\0');
+    const LRESULT length = SendMessageA(control, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                                        reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
+    return text;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
+// The text of a control, or of a line of a list, shown in the display's message font and whole:
+// the ink on screen in area (screen coordinates) is as wide as the same text drawn in that font
+// here, and no lower (a line cut at the bottom, or wrapped out of sight, is narrower or lower).
+// The ink tells the font too: WM_GETFONT, asked from another process, answers null under Wine,
+// and the font of another process is no use here anyway.
+void ExpectWholeText(HDC screen, HFONT font, const RECT& area, const std::string& text,
+                     const std::string& what) {
+    const RECT shown = InkBox(screen, area);
+    const RECT expected = TextInk(font, text);
+    std::printf("  \"%s\": ink %ldx%ld on screen, %ldx%ld in the message font\n", text.c_str(),
+                Width(shown), Height(shown), Width(expected), Height(expected));
+    EXPECT_NEAR(Width(shown), Width(expected), 2) << what;
+    EXPECT_GE(Height(shown), Height(expected) - 1) << what;
+}
+
+// The shell at the display's own scale (tests/e2e/high_dpi_check runs it at 96 and at 144 dots
+// per inch and compares the control sizes printed here): every control holds its text whole, in
+// the display's message font at the window's dots per inch.
+TEST(ShellWindow, ShowsEveryTextWholeAtTheDisplaysScale) {
+    const int dpi = DisplayDpi();
+    ShellFolder folder;
+    ASSERT_TRUE(folder.Ready());
+    InstallerProcess shell(folder.Program());
+    HWND window = WaitForWindow(shell, "TarvelleShell", "Tarvelle Shell");
+    ASSERT_NE(window, nullptr) << "the shell did not open its window";
+    EXPECT_EQ(GetDpiForWindow(window), static_cast<UINT>(dpi));
+    // All of it on the screen, where its pixels can be read.
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    std::this_thread::sleep_for(500ms);  // painted
+    RECT client{};
+    GetClientRect(window, &client);
+    std::printf("shell window client %ldx%ld at %d dpi\n", client.right, client.bottom, dpi);
+
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
+                                           static_cast<UINT>(dpi)));
+    HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previousFont = SelectObject(screen, font);
+    TEXTMETRICA lettering{};
+    GetTextMetricsA(screen, &lettering);
+    const auto extent = [screen](const std::string& text) {
+        SIZE size{};
+        GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &size);
+        return size;
+    };
+
+    std::vector<HWND> controls;
+    EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&controls));
+    EXPECT_EQ(controls.size(), 7u) << "two labels, two lists and three buttons";
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        HWND control = controls[i];
+        const std::string type = ClassName(control);
+        RECT frame{};
+        GetWindowRect(control, &frame);
+        RECT inside{};
+        GetClientRect(control, &inside);
+        std::printf("shell control %zu %ldx%ld %s\n", i, Width(frame), Height(frame), type.c_str());
+        const std::string what = type + " " + std::to_string(i);
+        if (lstrcmpiA(type.c_str(), "ListBox") == 0) {
+            const LRESULT lineHeight = SendMessageA(control, LB_GETITEMHEIGHT, 0, 0);
+            EXPECT_GE(lineHeight, lettering.tmHeight) << what;
+            const std::vector<ListLine> lines =
+                ListLines(GetParent(control), GetDlgCtrlID(control));
+            ASSERT_FALSE(lines.empty()) << what << ": the plug-in and the presets are listed";
+            LONG widest = 0;
+            for (const ListLine& line : lines) {
+                widest = std::max(widest, extent(line.text).cx);
+            }
+            std::printf("  widest line %ld of %ld\n", widest, inside.right);
+            EXPECT_LE(widest + 2, inside.right) << what << ": a line is cut";
+            const LRESULT top = SendMessageA(control, LB_GETTOPINDEX, 0, 0);
+            RECT first{0, 0, inside.right, static_cast<LONG>(lineHeight)};
+            MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&first), 2);
+            ExpectWholeText(screen, font, first, lines[static_cast<std::size_t>(top)].text, what);
+            continue;
+        }
+        const std::string text = ShownText(control);
+        const SIZE size = extent(text);
+        // A button's text keeps clear of its frame.
+        const LONG margin = lstrcmpiA(type.c_str(), "Button") == 0 ? MulDiv(3, dpi, 96) : 0;
+        EXPECT_LE(size.cx + 2 * margin, inside.right) << what << " \"" << text << "\"";
+        EXPECT_LE(size.cy, inside.bottom) << what << " \"" << text << "\"";
+        RECT area{margin, margin, inside.right - margin, inside.bottom - margin};
+        MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&area), 2);
+        ExpectWholeText(screen, font, area, text, what);
+    }
+    SelectObject(screen, previousFont);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    if (HasFailure()) {
+        SaveScreenshot("ShellWindow.ShowsEveryTextWholeAtTheDisplaysScale");
+    }
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(shell.WaitForExit());
 }
 
 }  // namespace

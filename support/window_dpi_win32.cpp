@@ -1,9 +1,10 @@
-// pages/window_dpi.cpp
-#include "pages/window_dpi.h"
+// support/window_dpi_win32.cpp
+#include "support/window_dpi.h"
 
 namespace {
 
-// Both calls came with Windows 10 (1607); the installer also runs on Windows 7 and 8.
+// These calls came with Windows 10 (1607); the installer and the shell also run on Windows 7
+// and 8.
 template <typename Function>
 Function User32Function(const char* name) {
     HMODULE user32 = GetModuleHandleA("user32.dll");
@@ -39,4 +40,27 @@ int MetricForWindow(HWND window, int metric) {
         return getSystemMetricsForDpi(metric, dpi);
     }
     return MulDiv(GetSystemMetrics(metric), static_cast<int>(dpi), static_cast<int>(SystemDpi()));
+}
+
+LOGFONTW MessageFontAt(UINT dpi) {
+    using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    static const auto systemParametersInfoForDpi =
+        User32Function<SystemParametersInfoForDpiFunction>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (systemParametersInfoForDpi != nullptr &&
+        systemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+        return metrics.lfMessageFont;
+    }
+    // Before that the metrics are the system's, at its dots per inch.
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        LOGFONTW font = metrics.lfMessageFont;
+        font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(SystemDpi()));
+        return font;
+    }
+    // Nine points, in the face the font mapper picks for a dialog.
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(9, static_cast<int>(dpi), 72);
+    font.lfCharSet = DEFAULT_CHARSET;
+    return font;
 }

@@ -1,4 +1,4 @@
-// pages/window_dpi.h
+// support/window_dpi.h
 #pragma once
 
 #include <windows.h>
@@ -9,3 +9,7 @@ UINT WindowDpi(HWND window);
 
 // A system metric (SM_CYMENUCHECK, ...) at the window's dots per inch rather than the system's.
 int MetricForWindow(HWND window, int metric);
+
+// The desktop's message font, the font of dialogs and their controls, at a monitor's dots per
+// inch.
+LOGFONTW MessageFontAt(UINT dpi);

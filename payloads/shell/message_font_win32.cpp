@@ -1,0 +1,15 @@
+// payloads/shell/message_font_win32.cpp
+#include "payloads/shell/message_font.h"
+
+#include "support/window_dpi.h"
+
+MessageFont::MessageFont(UINT dpi) {
+    const LOGFONTW font = MessageFontAt(dpi);
+    font_ = CreateFontIndirectW(&font);
+}
+
+MessageFont::~MessageFont() {
+    if (font_ != nullptr) {
+        DeleteObject(font_);
+    }
+}
