@@ -30,7 +30,8 @@ private:
     void Create();
     void OnCommand(int id);
     void Paint();
-    std::string AskForFile(bool save) const;
+    // The file the user chose; empty when none was, with error set when its name cannot be used.
+    std::string AskForFile(bool save, std::string& error) const;
     HWND Child(const char* type, const char* text, DWORD style, int id);
     // Pixels at 96 dots per inch as pixels at the window's.
     int Scale(int pixels) const;

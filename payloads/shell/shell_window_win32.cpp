@@ -10,6 +10,7 @@
 #include "payloads/shell/installed_files.h"
 #include "payloads/shell/picture_file.h"
 #include "payloads/shell/plugin_library.h"
+#include "support/wide_text.h"
 #include "support/window_dpi.h"
 
 namespace {
@@ -274,27 +275,39 @@ void ShellWindow::Layout() {
     }
 }
 
-std::string ShellWindow::AskForFile(bool save) const {
-    char path[MAX_PATH] = {};
-    OPENFILENAMEA dialog{};
+std::string ShellWindow::AskForFile(bool save, std::string& error) const {
+    // Through the wide call, with room for any path: in the program's code page the name may
+    // take more bytes than MAX_PATH.
+    std::wstring path(32768, L'\0');
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = window_;
-    dialog.lpstrFilter = save ? "Bitmap pictures (*.bmp)\0*.bmp\0"
-                              : "Pictures (*.bmp;*.png;*.jpg)\0*.bmp;*.png;*.jpg;*.jpeg\0";
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrDefExt = "bmp";
+    dialog.lpstrFilter = save ? L"Bitmap pictures (*.bmp)\0*.bmp\0"
+                              : L"Pictures (*.bmp;*.png;*.jpg)\0*.bmp;*.png;*.jpg;*.jpeg\0";
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrDefExt = L"bmp";
     dialog.Flags = save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST;
-    const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-    return chosen ? std::string(path) : std::string();
+    if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) {
+        return std::string();
+    }
+    path.resize(path.find(L'\0'));
+    Text bytes;
+    if (!TextFromWide(path, bytes)) {
+        error = "This version of Windows cannot pass that file's name to Tarvelle Shell exactly.";
+        return std::string();
+    }
+    return bytes.Bytes();
 }
 
 void ShellWindow::OnCommand(int id) {
     std::string error;
     if (id == kOpen) {
-        const std::string path = AskForFile(false);
+        const std::string path = AskForFile(false, error);
         if (!path.empty()) {
             status_ = ReadPicture(path, image_, error) ? path : error;
+        } else if (!error.empty()) {
+            status_ = error;
         }
     } else if (id == kApply) {
         const LRESULT preset = SendDlgItemMessageA(window_, kPresetList, LB_GETCURSEL, 0, 0);
@@ -308,9 +321,11 @@ void ShellWindow::OnCommand(int id) {
                           : error;
         }
     } else if (id == kSave && !image_.bgra.empty()) {
-        const std::string path = AskForFile(true);
+        const std::string path = AskForFile(true, error);
         if (!path.empty()) {
             status_ = WriteBitmap(path, image_, error) ? "Saved " + path : error;
+        } else if (!error.empty()) {
+            status_ = error;
         }
     }
     InvalidateRect(window_, nullptr, TRUE);

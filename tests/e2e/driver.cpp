@@ -439,7 +439,16 @@ std::string UnixPathOnDriveC(const std::string& relative) {
 }
 
 bool RemoveFromDriveC(const std::string& relative) {
-    return RunUnixShell("rm -rf \"" + UnixPathOnDriveC(relative) + "\"");
+    // Moved out of drive C: at once and deleted behind the next scenarios' backs: deleting a tree
+    // of 200,000 folders takes minutes, and a scenario that searches must not find it meanwhile.
+    static int counter = 0;
+    const std::string trash = UnixPathOnDriveC("../tvl-e2e-trash");
+    const std::string moved =
+        trash + "/" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+    const std::string path = UnixPathOnDriveC(relative);
+    return RunUnixShell("mkdir -p \"" + trash + "\" && if [ -e \"" + path + "\" ] || [ -L \"" +
+                        path + "\" ]; then mv \"" + path + "\" \"" + moved + "\" && (rm -rf \"" +
+                        moved + "\" >/dev/null 2>&1 &); fi");
 }
 
 void SaveScreenshot(const std::string& name) {
