@@ -74,22 +74,6 @@ bool ExistsW(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string FileBytesW(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return "<missing>";
-    }
-    std::string bytes;
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-        bytes.append(buffer, read);
-    }
-    CloseHandle(file);
-    return bytes;
-}
-
 bool WriteFileW(const std::wstring& path, const std::string& bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -273,8 +257,8 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
     ASSERT_TRUE(InstallEverything(kChosenFolder));
     const std::wstring scriptsPlugin = kScriptsHost + L"\\tvl\\Tarvelle_Pigmora_Demo.8bf";
     const std::wstring chosenPlugin = kChosenFolder + L"Tarvelle_Pigmora_Demo.8bf";
-    EXPECT_TRUE(FileBytesW(scriptsPlugin) == Payload("Tarvelle_Pigmora_Demo.dll"));
-    EXPECT_TRUE(FileBytesW(chosenPlugin) == Payload("Tarvelle_Pigmora_Demo.dll"));
+    EXPECT_TRUE(FileBytes(scriptsPlugin) == Payload("Tarvelle_Pigmora_Demo.dll"));
+    EXPECT_TRUE(FileBytes(chosenPlugin) == Payload("Tarvelle_Pigmora_Demo.dll"));
     // Recorded as written: the host's folder lower-cased byte by byte, which leaves every
     // character outside ASCII as it is.
     EXPECT_EQ(RecordW(kFilesKey, L"filelocation.painter"),
@@ -324,7 +308,7 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
                          scriptsOut + L"\""),
               0u);
     Image scriptsChanged;
-    EXPECT_TRUE(DecodeBitmap(FileBytesW(scriptsOut), "the output", scriptsChanged, error)) << error;
+    EXPECT_TRUE(DecodeBitmap(FileBytes(scriptsOut), "the output", scriptsChanged, error)) << error;
     EXPECT_EQ(scriptsChanged.bgra, changed.bgra);
     DeleteFileW(scriptsIn.c_str());
     DeleteFileW(scriptsOut.c_str());

@@ -436,10 +436,10 @@ TEST_F(FaultScenario, LinksAndLookAlikeNamesOutsideProgramFilesRedirectNothing) 
                              victim + "' && echo mine > '" + victim + "/keep.txt' && ln -s '" +
                              victim + "' '" + links + "/Photoshop/Plug-Ins/tvl' && ln -s '" +
                              elsewhere + "' '" + links + "/elsewhere'"));
-    ASSERT_TRUE(CreateDirectoryW(L"C:\\tvl-e2e-links\\Photoshop 9", nullptr));
+    ASSERT_TRUE(CreateDirectoryW(L"C:\\tvl-e2e-links\\Photoshop 9", nullptr)) << GetLastError();
     const std::wstring lookAlike =
         L"C:\\tvl-e2e-links\\Photoshop 9\\plug-ins\uFF3C..\uFF3C..\uFF3C..\uFF3Ctvl-e2e-victim";
-    ASSERT_TRUE(CreateDirectoryW(lookAlike.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(lookAlike.c_str(), nullptr)) << GetLastError();
     const std::set<std::string> before = FolderSnapshot("C:\\tvl-e2e-victim");
 
     Start();

@@ -9,7 +9,6 @@
 #include <shlwapi.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "resources/install_contract.h"
@@ -25,12 +24,25 @@ inline const std::string kShellKey = std::string(contract::kFilesKey) + contract
 inline const char* const kUninstallKey = contract::kUninstallKey;
 inline const char kRoot[] = "C:\\Program Files\\Tarvelle\\";
 
-inline std::string FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+// Through the wide call, so that a name in any script can be read.
+inline std::string FileBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
         return "<missing>";
     }
-    return std::string((std::istreambuf_iterator<char>(file)), {});
+    std::string bytes;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        bytes.append(buffer, read);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
+inline std::string FileBytes(const std::string& path) {
+    return FileBytes(Wide(path));
 }
 
 inline std::string Payload(const char* name) {
