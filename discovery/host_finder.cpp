@@ -8,11 +8,9 @@ namespace {
 
 constexpr std::uint32_t kReparsePoint = 0x400;
 
-// A junction or link that a program without rights may have made is neither shown, entered
-// nor taken for a host: the plug-in would be written wherever it points.
-bool IsUntrustedLink(const DirectoryEntry& entry, const Text& path) {
-    return (entry.attributes & kReparsePoint) != 0 &&
-           !MayFollowLinkAt(path.Left(path.Length() - 1));
+// Strictly below: a later walk over another root may meet the same link again.
+bool IsBelow(const Text& path, const Text& folder) {
+    return path.Length() > folder.Length() && path.Left(folder.Length()) == folder;
 }
 
 }  // namespace
@@ -27,8 +25,18 @@ HostFinder::~HostFinder() = default;
 void HostFinder::VisitFile(const Text&) {}
 
 bool HostFinder::VisitDirectory(const DirectoryEntry& entry, const Text& path) {
-    if (IsUntrustedLink(entry, path)) {
-        return false;
+    // A junction or link that a program without rights may have made is neither shown, entered
+    // nor taken for a host: the plug-in would be written wherever it points.
+    if ((entry.attributes & kReparsePoint) != 0) {
+        for (const Text& followed : followedLinks_) {
+            if (IsBelow(path, followed)) {
+                return false;
+            }
+        }
+        if (!MayFollowLinkAt(path.Left(path.Length() - 1))) {
+            return false;
+        }
+        followedLinks_.push_back(path);
     }
     const FolderVerdict verdict = RecogniseHostFolder(entry.attributes, entry.name, path, *hosts_);
     if (verdict != FolderVerdict::Excluded) {

@@ -156,6 +156,7 @@ bool HeldFolder::Open(const Text& folder, bool create) {
         return false;
     }
     constexpr ULONG kShare = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    bool followedALink = false;
     for (const Text& name : names) {
         const Text here = path + name.CStr();
         OwnedHandle next = OpenRelative(
@@ -165,9 +166,10 @@ bool HeldFolder::Open(const Text& folder, bool create) {
             return false;
         }
         if (OpenedALink(next, here)) {
-            if (!MayFollowLinkAt(here)) {
+            if (followedALink || !MayFollowLinkAt(here)) {
                 return Fail(kStoppedOnLink);
             }
+            followedALink = true;
             next = OpenRelative(chain.back().Get(), name, kFolderAccess, kShare, FILE_OPEN,
                                 FILE_DIRECTORY_FILE);
             if (!next.IsOpen()) {

@@ -14,11 +14,10 @@ bool IsAtOrBelow(const Text& path, Text root) {
 }  // namespace
 
 bool MayFollowLinkAt(const Text& path) {
-    // With its separator, a folder is inside the root; "C:\Program Files" itself counts too.
+    // With its separator, a folder is inside the root; "C:\Program Files" itself counts too. The
+    // folders come from the shell's own lookups only: a fallback is no place to trust.
     const Text candidate(path.Bytes() + "\\");
-    if (IsAtOrBelow(candidate, ProgramFilesFolder())) {
-        return true;
-    }
-    Text x86;
-    return SpecialFolder(kFolderProgramFilesX86, x86) && IsAtOrBelow(candidate, x86);
+    Text root;
+    return (SpecialFolder(kFolderProgramFiles, root) && IsAtOrBelow(candidate, root)) ||
+           (SpecialFolder(kFolderProgramFilesX86, root) && IsAtOrBelow(candidate, root));
 }

@@ -16,7 +16,12 @@ bool SameNoCase(const std::string& a, const std::string& b) {
 }  // namespace
 
 std::string InstallFolderOf(const std::string& program) {
-    const std::string expected = (ProgramFilesFolder() + contract::kInstallFolder).Bytes();
+    // The shell's own lookup only: a fallback folder is no place to trust.
+    Text programFiles;
+    if (!SpecialFolder(kFolderProgramFiles, programFiles)) {
+        return std::string();
+    }
+    const std::string expected = (programFiles + contract::kInstallFolder).Bytes();
     return SameNoCase(FolderOf(program), expected) ? expected : std::string();
 }
 
@@ -34,9 +39,11 @@ bool IsInstallerFile(const FileRecord& record, const std::string& installFolder)
         return SameNoCase(record.path,
                           installFolder + kShellPluginFolder + plugin + kShellPluginExtension);
     }
-    // A host's plug-in folder may be any folder the user chose; the name is ours alone. Whether
-    // the folder is reached without a link on the way is the removal's to check.
+    // A host's plug-in folder may be any folder the user chose on a drive of this computer; the
+    // name is ours alone. Whether the folder is reached without a link on the way is the
+    // removal's to check. A network path is not followed: an administrator's program would
+    // sign in to whatever server the record names.
     const std::string folder = FolderOf(record.path);
-    return IsFullDirectoryPath(folder) &&
+    return IsFullDirectoryPath(folder) && folder[1] == ':' &&
            SameNoCase(record.path.substr(folder.size()), plugin + kHostPluginExtension);
 }

@@ -162,6 +162,17 @@ void HandOverSelfDeletion(const std::string& installFolder) {
 }
 
 int FinishSelfDeletion(unsigned long processId, const std::string& folder) {
+    // Only the copy finishes, from the folder the original made for it: anyone may start
+    // uninstall.exe with "/finish" (the user's uninstall entry can say so), and the installed
+    // uninstaller must not then schedule itself away.
+    const std::string own = OwnPath();
+    const std::string copies = WindowsTempFolder() + "tarvelle-uninstall-";
+    const std::size_t separator = own.find_last_of('\\');
+    if (copies.size() <= 20 || separator == std::string::npos ||
+        _strnicmp(own.c_str(), copies.c_str(), copies.size()) != 0 ||
+        own.find('\\', copies.size()) != separator) {
+        return 1;
+    }
     {
         const OwnedHandle original(OpenProcess(SYNCHRONIZE, FALSE, processId));
         if (original.IsOpen()) {
@@ -180,13 +191,7 @@ int FinishSelfDeletion(unsigned long processId, const std::string& folder) {
     }
     // A running program cannot delete itself either: the copy goes at the next restart, and then
     // its folder, which Windows removes only once it is empty.
-    const std::string own = OwnPath();
-    if (!own.empty()) {
-        MoveFileExA(own.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-        const std::size_t separator = own.find_last_of('\\');
-        if (separator != std::string::npos) {
-            MoveFileExA(own.substr(0, separator).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-        }
-    }
+    MoveFileExA(own.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    MoveFileExA(own.substr(0, separator).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
     return ours ? 0 : 1;
 }

@@ -443,16 +443,24 @@ TEST_F(CycleScenario, NothingIsRemovedWhileAFileIsInUseOrTheRecordsAreAnotherUse
 // it removes uninstall.exe and the folder only when that is the install folder, in any case.
 TEST(HandOverCopy, RemovesTheUninstallerFromTheInstallFolderOnly) {
     const std::string scratch = "C:\\tvl-e2e-hand-over\\";
+    const std::string copyFolder = WindowsTempFolder() + "tarvelle-uninstall-e2e\\";
     RemoveFromDriveC("tvl-e2e-hand-over");
+    RemoveFromDriveC("windows/temp/tarvelle-uninstall-e2e");
     RemoveFromDriveC("Program Files/Tarvelle");
     ASSERT_TRUE(CreateDirectoryA(scratch.c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryA((scratch + "other").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(copyFolder.c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryA(kRoot, nullptr));
-    const std::string copy = scratch + "copy.exe";
+    const std::string copy = copyFolder + "uninstall.exe";
+    const std::string installed = std::string(kRoot) + "uninstall.exe";
     const std::string payload = TVL_PAYLOAD_DIR "\\uninstall.exe";
     ASSERT_TRUE(CopyFileA(payload.c_str(), copy.c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(payload.c_str(), (scratch + "other\\uninstall.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA(payload.c_str(), (std::string(kRoot) + "uninstall.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(payload.c_str(), installed.c_str(), FALSE));
+    // The user's uninstall entry may start the installed uninstaller itself with "/finish": it
+    // is not the copy, and does nothing.
+    EXPECT_EQ(RunAndWait("\"" + installed + "\" /finish 0 \"C:\\Program Files\\Tarvelle\""), 1u);
+    EXPECT_TRUE(Exists(installed));
     const std::string finish = "\"" + copy + "\" /finish 0 ";
     EXPECT_EQ(RunAndWait(finish + "\"" + scratch + "other\""), 1u);
     EXPECT_EQ(
@@ -462,6 +470,7 @@ TEST(HandOverCopy, RemovesTheUninstallerFromTheInstallFolderOnly) {
     EXPECT_EQ(RunAndWait(finish + "\"c:\\PROGRAM FILES\\tarvelle\""), 0u);
     EXPECT_FALSE(Exists(kRoot));
     RemoveFromDriveC("tvl-e2e-hand-over");
+    RemoveFromDriveC("windows/temp/tarvelle-uninstall-e2e");
 }
 
 // Run by tests/e2e/unprivileged_uninstall_check only, as a Unix user who may not change the

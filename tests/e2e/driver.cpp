@@ -395,9 +395,11 @@ bool RunUnixProgram(const std::string& commandLine, DWORD timeoutMs) {
 bool RunUnixShell(const std::string& command) {
     // Wine hands out no real process handle for a Unix program, so neither its end nor its
     // exit code can be waited for: the command leaves its status in a file instead.
+    // Wine reuses process ids from run to run, and a command that outlived its wait writes its
+    // marker late: the name holds the time too, so that no old marker answers for a new command.
     static int counter = 0;
-    const std::string marker =
-        "/tmp/tvl-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+    const std::string marker = "/tmp/tvl-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                               std::to_string(GetTickCount64()) + "-" + std::to_string(counter++);
     std::string windowsMarker = "Z:" + marker;
     for (char& c : windowsMarker) {
         if (c == '/') {
