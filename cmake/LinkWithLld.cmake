@@ -11,3 +11,6 @@ foreach(lang IN ITEMS C CXX)
             CMAKE_${lang}_${rule} "${CMAKE_${lang}_${rule}}")
     endforeach()
 endforeach()
+# CMake asked GNU ld whether it knows --push-state; lld's MinGW driver does not.
+set(CMAKE_LINK_LIBRARY_USING_WHOLE_ARCHIVE "LINKER:--whole-archive" "<LINK_ITEM>"
+    "LINKER:--no-whole-archive")
