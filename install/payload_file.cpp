@@ -1,9 +1,9 @@
 #include "install/payload_file.h"
 
-#include <cstdio>
 #include <random>
 
 #include "install/pump.h"
+#include "support/event_log.h"
 #include "support/exception.h"
 #include "support/file_sink.h"
 #include "support/files.h"
@@ -20,9 +20,8 @@ constexpr std::uint32_t kReadAttributesAccess = 0x80;  // FILE_READ_ATTRIBUTES
 // A name nobody can have prepared: the folder may be anyone's.
 Text TemporaryName() {
     static std::random_device random;
-    char name[32];
-    std::snprintf(name, sizeof name, "tvl%08x%08x.tmp", random(), random());
-    return Text(name);
+    // FormatText, not std::snprintf: that is MinGW's C99 printf, 24 KB with its floating point.
+    return Text(FormatText("tvl%08x%08x.tmp", random(), random()));
 }
 
 // The temporary file beside the target, made new in one step (a file or link of the same name

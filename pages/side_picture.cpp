@@ -1,24 +1,18 @@
 // pages/side_picture.cpp
 #include "pages/side_picture.h"
 
-#include <cstring>
+#include <wincodec.h>
+
+#include <utility>
 
 #include "resources/resource.h"
-#include "support/inflate_source.h"
+#include "support/com_pointer.h"
+#include "support/com_scope.h"
 #include "support/resource_source.h"
-#include "support/text_buffer.h"
 
 namespace {
 
-constexpr std::uint32_t kLargestSide = 4096;
-
-std::uint32_t ReadNumber(const char* bytes) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) {
-        value = (value << 8) | static_cast<std::uint8_t>(bytes[i]);
-    }
-    return value;
-}
+constexpr UINT kLargestSide = 4096;
 
 }  // namespace
 
@@ -51,29 +45,42 @@ bool SidePicture::LoadSource() {
     if (!resource.Load(IDR_SIDE_PICTURE_LARGE, nullptr, MAKEINTRESOURCEA(10))) {  // RT_RCDATA
         return false;
     }
-    TextBuffer bytes;
-    try {
-        InflateSource inflated(&resource, false);
-        bytes.ReadAll(inflated);
-    } catch (...) {
-        return false;  // a damaged picture is no reason to stop the installer
-    }
-    const std::string_view data = bytes.View();
-    if (data.size() < 8) {
+    std::vector<BYTE> jpeg(static_cast<std::size_t>(resource.Size()));
+    if (resource.Read(reinterpret_cast<char*>(jpeg.data()), resource.Size()) != resource.Size()) {
         return false;
     }
-    const std::uint32_t width = ReadNumber(data.data());
-    const std::uint32_t height = ReadNumber(data.data() + 4);
-    const std::size_t stride = static_cast<std::size_t>(width) * 3;
-    if (width == 0 || height == 0 || width > kLargestSide || height > kLargestSide ||
-        data.size() - 8 != stride * height) {
+    // A JPEG, which the Imaging Component decodes (reached through COM: windowscodecs.dll is
+    // never delay-loaded). Any failure is no reason to stop the installer: the template's own
+    // bitmap stays.
+    const ComScope com;
+    ComPointer<IWICImagingFactory> factory;
+    ComPointer<IWICStream> stream;
+    ComPointer<IWICBitmapDecoder> decoder;
+    ComPointer<IWICBitmapFrameDecode> frame;
+    ComPointer<IWICFormatConverter> converter;
+    UINT width = 0;
+    UINT height = 0;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IWICImagingFactory, factory.OutVoid())) ||
+        FAILED(factory->CreateStream(stream.Out())) ||
+        FAILED(stream->InitializeFromMemory(jpeg.data(), static_cast<DWORD>(jpeg.size()))) ||
+        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
+                                                WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
+        FAILED(decoder->GetFrame(0, frame.Out())) ||
+        FAILED(factory->CreateFormatConverter(converter.Out())) ||
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR,
+                                     WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)) ||
+        FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 ||
+        width > kLargestSide || height > kLargestSide) {
         return false;
     }
-    source_.assign(data.begin() + 8, data.end());
-    // Each byte was stored as its difference to the byte above it.
-    for (std::size_t i = stride; i < source_.size(); ++i) {
-        source_[i] = static_cast<std::uint8_t>(source_[i] + source_[i - stride]);
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
+    if (FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(pixels.size()),
+                                     pixels.data()))) {
+        return false;
     }
+    source_ = std::move(pixels);
     sourceWidth_ = static_cast<int>(width);
     sourceHeight_ = static_cast<int>(height);
     return true;
@@ -86,7 +93,7 @@ void SidePicture::Scale(int width, int height) {
     source.bmiHeader.biWidth = sourceWidth_;
     source.bmiHeader.biHeight = -sourceHeight_;  // top row first
     source.bmiHeader.biPlanes = 1;
-    source.bmiHeader.biBitCount = 24;
+    source.bmiHeader.biBitCount = 32;
     source.bmiHeader.biCompression = BI_RGB;
     HDC screen = GetDC(Control());
     HDC memory = CreateCompatibleDC(screen);

@@ -27,7 +27,7 @@ private:
     void Scale(int width, int height);
     void ForgetScaled();
 
-    // The large picture, decoded once: top row first, blue, green, red.
+    // The large picture, decoded once: top row first, blue, green, red and a byte unused.
     std::vector<std::uint8_t> source_;
     int sourceWidth_ = 0;
     int sourceHeight_ = 0;

@@ -2,21 +2,20 @@
 """Checks a linked PE file's imports: only ntdll, kernel32 and the C runtime at start-up, and
 writable delay-load import address tables for the rest.
 
-    check-delay-imports.py NM PROGRAM.exe
+    check-delay-imports.py PROGRAM.exe
 
 Windows resolves the DLLs a program imports at start-up before its WinMain can limit the library
 search, looking in the program's own folder first: any other system DLL must be delay-loaded.
 
 The delay-load helper writes each function's address into its slot of the delay import address
-table at the first call. Some linker versions put that table in a read-only section (".idata"
-made read-only), and the first call into a delay-loaded DLL then crashes; so does the slot of
-the DLL's module handle. The descriptors are found by their symbols (this linker does not fill
-in the delay-import data directory), so the program must not be stripped yet. Fails, naming the
-DLL and the section, when a table or a handle slot lies outside a writable section, when the
+table at the first call. Some linkers put that table in a read-only section (GNU ld's ".idata"
+made read-only, lld's ".rdata" for the tables of dlltool's delay-load libraries), and the first
+call into a delay-loaded DLL then crashes; so does the slot of the DLL's module handle. The
+descriptors are found through the delay-import data directory, which lld fills in. Fails, naming
+the DLL and the section, when a table or a handle slot lies outside a writable section, when the
 program has no delay-load imports at all, or when it imports another DLL at start-up.
 """
 import struct
-import subprocess
 import sys
 
 IMAGE_SCN_MEM_WRITE = 0x80000000
@@ -39,12 +38,11 @@ def sections(image, header):
 
 
 def main():
-    nm, program = sys.argv[1:3]
+    program = sys.argv[1]
     image = open(program, "rb").read()
     header = struct.unpack_from("<I", image, 0x3C)[0]
     if image[header:header + 4] != b"PE\0\0":
         sys.exit(f"{program}: not a PE file")
-    image_base = struct.unpack_from("<Q", image, header + 24 + 24)[0]
     table = list(sections(image, header))
 
     def section_of(address):
@@ -73,11 +71,17 @@ def main():
             failures.append(f"{dll}: imported at start-up; link its delay-load import library")
         import_rva += 20
 
-    symbols = subprocess.run([nm, program], check=True, capture_output=True, text=True).stdout
-    descriptors = [int(line.split()[0], 16) - image_base for line in symbols.splitlines()
-                   if line.split()[-1].startswith("__DELAY_IMPORT_DESCRIPTOR_")]
+    # The delay-import directory, the fourteenth data directory: an array of 32-byte descriptors
+    # ended by one of zeros.
+    descriptors = []
+    delay_rva = struct.unpack_from("<I", image, header + 24 + 112 + 13 * 8)[0]
+    while delay_rva:
+        if not any(image[offset_of(delay_rva):offset_of(delay_rva) + 32]):
+            break
+        descriptors.append(delay_rva)
+        delay_rva += 32
     if not descriptors:
-        failures.append("no delay-load imports (or stripped)")
+        failures.append("no delay-load imports")
     for descriptor in descriptors:
         _, name_rva, handle_rva, iat_rva = struct.unpack_from("<IIII", image, offset_of(descriptor))
         dll = text_at(name_rva)

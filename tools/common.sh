@@ -3,11 +3,12 @@ TVL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # shellcheck shell=bash
 TVL_PACKAGES=(
     cmake make g++ zlib1g-dev libgtest-dev    # native build and unit tests
-    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev  # the Windows build
+    g++-mingw-w64-x86-64-win32 mingw-w64-x86-64-dev libz-mingw-w64-dev  # the Windows build
+    lld llvm                                  # its linker (driven by clang), delay-load libraries
     wine wine64                               # runs the Windows tests and the installer
     xvfb x11-utils imagemagick                # a display for the pages, screenshots of them
     python3                                   # makes the payload streams at build time
-    clang libclang-rt-14-dev                  # the libFuzzer targets (tools/fuzz)
+    clang libclang-rt-14-dev                  # libFuzzer (tools/fuzz); drives lld for Windows
     osslsigncode openssl                      # signing the release, and checking it
 )
 

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Makes a delay-load import library from an ordinary mingw-w64 import library.
 
-    make-delay-import.py NM DLLTOOL IMPORT_LIBRARY DLL_NAME OUTPUT
+    make-delay-import.py NM LLVM_DLLTOOL IMPORT_LIBRARY DLL_NAME OUTPUT
 
-A program linked against the result loads DLL_NAME at its first call into it, by name, with
-whatever library search rules the program has set by then, instead of at start-up.
+The result is an import library of the short kind, which lld makes delay-load tables for: a
+program linked against it with --delayload=DLL_NAME loads DLL_NAME at its first call into it, by
+name, with whatever library search rules the program has set by then, instead of at start-up.
 """
 import pathlib
 import subprocess
@@ -21,10 +22,9 @@ def main():
     output = pathlib.Path(output).resolve()
     definition = output.with_suffix(".def")
     definition.write_text(f"LIBRARY {dll_name}\nEXPORTS\n" + "".join(f"{n}\n" for n in names))
-    # Run beside the output with bare file names: dlltool names its symbols after the paths it is
-    # given, and a build folder in a symbol name would make each build's debug file different.
-    subprocess.run([dlltool, "--input-def", definition.name, "--dllname", dll_name,
-                    "--output-delaylib", output.name], check=True, cwd=output.parent)
+    # Run beside the output with bare file names, so that no build folder gets into the library.
+    subprocess.run([dlltool, "-m", "i386:x86-64", "-d", definition.name, "-D", dll_name,
+                    "-l", output.name], check=True, cwd=output.parent)
 
 
 if __name__ == "__main__":

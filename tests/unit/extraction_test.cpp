@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "app/installer_session.h"
 #include "tests/unit/install_fixture.h"
 #include "tests/unit/scripted_pages.h"
@@ -111,12 +109,19 @@ TEST_F(ExtractionTest, TargetBusyForAMomentIsReplacedOnceFree) {
     HANDLE scanned = CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(scanned, INVALID_HANDLE_VALUE);
-    std::thread scanner([scanned] {
-        Sleep(300);
-        CloseHandle(scanned);
-    });
+    // A Windows thread: the C++ runtime of the win32 threading model has no std::thread.
+    HANDLE scanner = CreateThread(
+        nullptr, 0,
+        [](void* handle) -> DWORD {
+            Sleep(300);
+            CloseHandle(static_cast<HANDLE>(handle));
+            return 0;
+        },
+        scanned, 0, nullptr);
+    ASSERT_NE(scanner, nullptr);
     EXPECT_TRUE(session.ExtractPayload(Text(target), kComplete));
-    scanner.join();
+    WaitForSingleObject(scanner, INFINITE);
+    CloseHandle(scanner);
     EXPECT_EQ(ReadFileBytes(target), Expected());
     EXPECT_TRUE(pages.shown.empty());
     EXPECT_EQ(EntryCount(tree.Root()), 1) << "no temporary file is left beside the target";
