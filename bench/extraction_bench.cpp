@@ -63,6 +63,8 @@ long long BareInflate(int id, const std::string& target) {
         total += produced;
     }
     inflateEnd(&stream);
+    // As the installer does: the bytes are on the disk before the file takes the old one's place.
+    FlushFileBuffers(file);
     CloseHandle(file);
     return total;
 }
