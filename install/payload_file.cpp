@@ -3,6 +3,7 @@
 #include <random>
 
 #include "install/pump.h"
+#include "support/busy_file.h"
 #include "support/event_log.h"
 #include "support/exception.h"
 #include "support/file_sink.h"
@@ -16,6 +17,7 @@ namespace {
 
 constexpr std::int32_t kTransferBufferSize = 16384;
 constexpr std::uint32_t kReadAttributesAccess = 0x80;  // FILE_READ_ATTRIBUTES
+constexpr std::uint32_t kFileNotFound = 2;             // ERROR_FILE_NOT_FOUND
 
 // A name nobody can have prepared: the folder may be anyone's.
 Text TemporaryName() {
@@ -51,13 +53,21 @@ private:
     bool kept_ = false;
 };
 
+enum class Target { Absent, Replaceable, ReadOnly };
+
 // Windows refuses to replace a read-only file, but not every file system it can reach does
 // (Wine's does not): a file that its owner marked read-only is never ours to overwrite.
-bool IsReadOnly(const HeldFolder& folder, const Text& name) {
+Target TargetIn(const HeldFolder& folder, const Text& name) {
     const OwnedHandle existing = folder.OpenFile(name, kReadAttributesAccess);
+    if (!existing.IsOpen()) {
+        // Anything but a plain "not there" is taken as a file we cannot see.
+        return busy_file::LastError() == kFileNotFound ? Target::Absent : Target::Replaceable;
+    }
     std::uint32_t attributes = 0;
-    return existing.IsOpen() && file_handle::ReadAttributes(existing.Get(), attributes) &&
-           (attributes & kAttributeReadOnly) != 0;
+    return file_handle::ReadAttributes(existing.Get(), attributes) &&
+                   (attributes & kAttributeReadOnly) != 0
+               ? Target::ReadOnly
+               : Target::Replaceable;
 }
 
 void WriteThroughTemporaryFile(const Text& target, int payloadId) {
@@ -81,7 +91,13 @@ void WriteThroughTemporaryFile(const Text& target, int payloadId) {
             pump.Step();
         }
     }
-    if (!file_handle::Flush(temporary.Handle()) || IsReadOnly(folder, name) ||
+    // A file that takes an old one's place is on the disk before the rename: should the machine
+    // stop between the two, the name may otherwise be left to bytes that never arrived, and the
+    // old file gone. A new name loses nothing that way, and the flush is the costliest step of a
+    // fresh install, so it is made only where there is something to lose.
+    const Target existing = TargetIn(folder, name);
+    if (existing == Target::ReadOnly ||
+        (existing == Target::Replaceable && !file_handle::Flush(temporary.Handle())) ||
         !file_handle::MoveInto(temporary.Handle(), folder, name)) {
         throw Exception(ExceptionCode::FileWrite);
     }
