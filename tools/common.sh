@@ -5,6 +5,7 @@ TVL_PACKAGES=(
     cmake make g++ zlib1g-dev libgtest-dev    # native build and unit tests
     g++-mingw-w64-x86-64-win32 mingw-w64-x86-64-dev libz-mingw-w64-dev  # the Windows build
     lld llvm                                  # its linker (driven by clang), delay-load libraries
+    zopfli                                    # compresses the payloads it carries
     wine wine64                               # runs the Windows tests and the installer
     xvfb x11-utils imagemagick                # a display for the pages, screenshots of them
     python3                                   # makes the payload streams at build time
