@@ -1,6 +1,7 @@
 ; bench/peer.nsi: a peer installer carrying the same five files with the zlib compressor,
-; installing them into $PROGRAMFILES\Tarvelle with the same registry values, one shortcut and
-; an uninstaller, behind a welcome page as ours has. makensis -DPAYLOADS=<folder> [-DEMPTY] peer.nsi
+; installing them into $PROGRAMFILES\Tarvelle with the same registry values, the same two
+; shortcuts (on all users' desktop and in their Start menu's programs) and an uninstaller, behind
+; a welcome page as ours has. makensis -DPAYLOADS=<folder> [-DEMPTY] peer.nsi
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID zlib
@@ -35,7 +36,9 @@ Section "Install"
   WriteRegStr HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvelle" "URLInfoAbout" "https://www.tarvelle.example/"
   WriteRegDWORD HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvelle" "NoModify" 1
   WriteRegDWORD HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvelle" "NoRepair" 1
+  SetShellVarContext all
   CreateShortCut "$DESKTOP\Tarvelle Shell.lnk" "$INSTDIR\TarvelleShell.exe"
+  CreateShortCut "$SMPROGRAMS\Tarvelle Shell.lnk" "$INSTDIR\TarvelleShell.exe"
   WriteUninstaller "$INSTDIR\peer-uninstall.exe"
 SectionEnd
 

@@ -70,7 +70,7 @@ Target TargetIn(const HeldFolder& folder, const Text& name) {
                : Target::Replaceable;
 }
 
-void WriteThroughTemporaryFile(const Text& target, int payloadId) {
+void WriteThroughTemporaryFile(const Text& target, int payloadId, MissingFolders missing) {
     ResourceSource payload;
     if (!payload.Load(payloadId)) {
         throw Exception(ExceptionCode::Resource);
@@ -79,7 +79,7 @@ void WriteThroughTemporaryFile(const Text& target, int payloadId) {
     // The folder is held from its root while the file is written into it.
     HeldFolder folder;
     const std::string folderPath = FolderOf(target.Bytes());
-    if (!folder.Open(Text(folderPath), false)) {
+    if (!folder.Open(Text(folderPath), missing == MissingFolders::Make)) {
         throw Exception(ExceptionCode::FileOpen);
     }
     const Text name(target.Bytes().substr(folderPath.size()));
@@ -106,9 +106,10 @@ void WriteThroughTemporaryFile(const Text& target, int payloadId) {
 
 }  // namespace
 
-bool WritePayloadFile(const Text& target, int payloadId, FailedFileReport& report) {
+bool WritePayloadFile(const Text& target, int payloadId, FailedFileReport& report,
+                      MissingFolders missing) {
     try {
-        WriteThroughTemporaryFile(target, payloadId);
+        WriteThroughTemporaryFile(target, payloadId, missing);
         return true;
     } catch (...) {
         // Every failure to write one file is reported the same way and the run goes on.

@@ -9,4 +9,8 @@
 // have made fails the file). The bytes go to a new temporary file beside
 // target, which takes target's place only once all of them are on the disk: a failure leaves
 // target as it was (or absent), deletes the temporary file, is reported once and answers false.
-bool WritePayloadFile(const Text& target, int payloadId, FailedFileReport& report);
+// With MissingFolders::Make, the folders of target's path that are missing are made first, each
+// through its parent's handle, in the same walk from the root that then holds the folder.
+enum class MissingFolders { Fail, Make };
+bool WritePayloadFile(const Text& target, int payloadId, FailedFileReport& report,
+                      MissingFolders missing = MissingFolders::Fail);

@@ -8,15 +8,13 @@
 #include "install/uninstall_entry.h"
 #include "resources/install_contract.h"
 #include "resources/resource.h"
-#include "support/files.h"
 #include "support/special_folder.h"
 
 bool InstallShellFiles(FailedFileReport& report) {
     using namespace contract;
     const Text directory = InstallRoot();
-    MakeDirectories(directory);
     const Text shell = directory + kShellFile;
-    if (!WritePayloadFile(shell, IDR_PAYLOAD_SHELL, report)) {
+    if (!WritePayloadFile(shell, IDR_PAYLOAD_SHELL, report, MissingFolders::Make)) {
         return false;
     }
     WriteFileLocationRecord(shell, kShellComponent, kShellLocationKey);
