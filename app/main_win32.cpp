@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/installer_app.h"
+#include "pages/side_picture.h"
 #include "pages/win32_wizard_pages.h"
 #include "support/library_search.h"
 
@@ -15,6 +16,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // A typed path on an empty card reader or disc drive must fail like any other path, with our
     // message, not stop the run behind the system's "No disk" box.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    // While the libraries load and the first page is made.
+    StartDecodingSidePicture();
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

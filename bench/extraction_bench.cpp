@@ -93,6 +93,7 @@ int Speed(const std::string& folder, int rounds) {
     FailureEndsTheRun report;
     std::vector<double> ours;
     std::vector<double> bare;
+    std::vector<double> ratios;
     const std::string oursFile = folder + "\\ours.bin";
     const std::string bareFile = folder + "\\bare.bin";
     // Round 0 is not counted: it brings the payload's pages in from the disk.
@@ -117,6 +118,7 @@ int Speed(const std::string& folder, int rounds) {
         }
         ours.push_back(oursSpeed);
         bare.push_back(bareSpeed);
+        ratios.push_back(oursSpeed / bareSpeed);
         std::printf("round %d: extraction %.1f MB/s, bare inflate %.1f MB/s\n", round, oursSpeed,
                     bareSpeed);
     }
@@ -124,7 +126,9 @@ int Speed(const std::string& folder, int rounds) {
                 Highest(ours));
     std::printf("bare inflate: median %.1f MB/s (min %.1f, max %.1f)\n", Median(bare), Lowest(bare),
                 Highest(bare));
-    std::printf("ratio extraction/bare: %.2f (target >= 0.90)\n", Median(ours) / Median(bare));
+    // Round by round: the two sides of a round see the same state of the machine.
+    std::printf("ratio extraction/bare: %.2f, the median of the rounds' ratios (target >= 0.90)\n",
+                Median(ratios));
     DeleteFileA(oursFile.c_str());
     DeleteFileA(bareFile.c_str());
     return 0;

@@ -10,7 +10,7 @@
 
 #include "install/install_locations.h"
 #include "pages/message_page.h"
-#include "resources/resource.h"
+#include "pages/side_picture.h"
 
 namespace {
 
@@ -42,6 +42,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     LoadLibraryExA("msimg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     step("library search limited, msimg32");
+    StartDecodingSidePicture();
+    step("side picture's decoding started");
     for (const char* library :
          {"user32.dll", "gdi32.dll", "advapi32.dll", "comctl32.dll", "shell32.dll", "ole32.dll"}) {
         LoadLibraryExA(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
@@ -52,14 +54,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     step("common controls 6 initialised");
     HasAdminRights();
     step("rights probe");
-    const HANDLE picture = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SIDE_PICTURE),
-                                      IMAGE_BITMAP, 0, 0, 0);
-    step("side picture loaded");
-    DeleteObject(picture);
     MessagePage page("Welcome", false, nullptr);
     step("page object (icons)");
     page.CreateModeless();
-    step("dialog created");
+    step("dialog created, picture waited for");
     ShowWindow(page.Window(), SW_SHOW);
     UpdateWindow(page.Window());
     step("dialog shown and painted");

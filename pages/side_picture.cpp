@@ -7,40 +7,17 @@
 
 #include "resources/resource.h"
 #include "support/com_pointer.h"
-#include "support/com_scope.h"
+#include "support/owned_handle.h"
 #include "support/resource_source.h"
 
 namespace {
 
 constexpr UINT kLargestSide = 4096;
 
-}  // namespace
-
-SidePicture::~SidePicture() {
-    Unhook();
-    ForgetScaled();
-}
-
-void SidePicture::Attach(HWND control) {
-    Unhook();
-    if (control == nullptr || !LoadSource()) {
-        return;  // the template's own bitmap stays
-    }
-    Hook(control);
-    InvalidateRect(control, nullptr, TRUE);
-}
-
-void SidePicture::ForgetScaled() {
-    if (scaled_ != nullptr) {
-        DeleteObject(scaled_);
-        scaled_ = nullptr;
-    }
-}
-
-bool SidePicture::LoadSource() {
-    if (!source_.empty()) {
-        return true;
-    }
+// Decodes the JPEG that the Imaging Component reads (reached through COM: windowscodecs.dll is
+// never delay-loaded). Any failure is no reason to stop the installer: the template's own bitmap
+// stays.
+bool Decode(DecodedPicture& picture) {
     ResourceSource resource;
     if (!resource.Load(IDR_SIDE_PICTURE_LARGE, nullptr, MAKEINTRESOURCEA(10))) {  // RT_RCDATA
         return false;
@@ -49,10 +26,6 @@ bool SidePicture::LoadSource() {
     if (resource.Read(reinterpret_cast<char*>(jpeg.data()), resource.Size()) != resource.Size()) {
         return false;
     }
-    // A JPEG, which the Imaging Component decodes (reached through COM: windowscodecs.dll is
-    // never delay-loaded). Any failure is no reason to stop the installer: the template's own
-    // bitmap stays.
-    const ComScope com;
     ComPointer<IWICImagingFactory> factory;
     ComPointer<IWICStream> stream;
     ComPointer<IWICBitmapDecoder> decoder;
@@ -80,18 +53,79 @@ bool SidePicture::LoadSource() {
                                      pixels.data()))) {
         return false;
     }
-    source_ = std::move(pixels);
-    sourceWidth_ = static_cast<int>(width);
-    sourceHeight_ = static_cast<int>(height);
+    picture.pixels = std::move(pixels);
+    picture.width = static_cast<int>(width);
+    picture.height = static_cast<int>(height);
     return true;
+}
+
+// Set by the decoding thread, and read by the pages only once that has ended. Never freed: the
+// program may end while the thread is still at work, and nothing it writes to may go away first.
+const DecodedPicture* decoded = nullptr;
+// Started and waited for on the pages' thread only.
+OwnedHandle decoding;
+
+DWORD WINAPI DecodeOnItsOwnThread(void*) {
+    // The free-threaded apartment: no window of COM's own, and the Imaging Component's objects
+    // are free-threaded.
+    const bool initialised = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+    auto* picture = new DecodedPicture;
+    if (Decode(*picture)) {
+        decoded = picture;
+    } else {
+        delete picture;
+    }
+    if (initialised) {
+        CoUninitialize();
+    }
+    return 0;
+}
+
+const DecodedPicture* DecodedSidePicture() {
+    StartDecodingSidePicture();
+    if (!decoding.IsOpen()) {
+        return nullptr;
+    }
+    WaitForSingleObject(decoding.Get(), INFINITE);
+    return decoded;
+}
+
+}  // namespace
+
+void StartDecodingSidePicture() {
+    if (!decoding.IsOpen()) {
+        decoding = OwnedHandle(CreateThread(nullptr, 0, &DecodeOnItsOwnThread, nullptr, 0, nullptr));
+    }
+}
+
+SidePicture::~SidePicture() {
+    Unhook();
+    ForgetScaled();
+}
+
+void SidePicture::Attach(HWND control) {
+    Unhook();
+    source_ = DecodedSidePicture();
+    if (control == nullptr || source_ == nullptr) {
+        return;  // the template's own bitmap stays
+    }
+    Hook(control);
+    InvalidateRect(control, nullptr, TRUE);
+}
+
+void SidePicture::ForgetScaled() {
+    if (scaled_ != nullptr) {
+        DeleteObject(scaled_);
+        scaled_ = nullptr;
+    }
 }
 
 void SidePicture::Scale(int width, int height) {
     ForgetScaled();
     BITMAPINFO source{};
     source.bmiHeader.biSize = sizeof source.bmiHeader;
-    source.bmiHeader.biWidth = sourceWidth_;
-    source.bmiHeader.biHeight = -sourceHeight_;  // top row first
+    source.bmiHeader.biWidth = source_->width;
+    source.bmiHeader.biHeight = -source_->height;  // top row first
     source.bmiHeader.biPlanes = 1;
     source.bmiHeader.biBitCount = 32;
     source.bmiHeader.biCompression = BI_RGB;
@@ -109,16 +143,16 @@ void SidePicture::Scale(int width, int height) {
     const HGDIOBJ previous = SelectObject(memory, scaled_);
     // Cut to the control's proportions rather than distort: the middle of the picture, scaled
     // so that it covers the whole control.
-    int cutWidth = sourceWidth_;
-    int cutHeight = MulDiv(sourceWidth_, height, width);
-    if (cutHeight > sourceHeight_) {
-        cutHeight = sourceHeight_;
-        cutWidth = MulDiv(sourceHeight_, width, height);
+    int cutWidth = source_->width;
+    int cutHeight = MulDiv(source_->width, height, width);
+    if (cutHeight > source_->height) {
+        cutHeight = source_->height;
+        cutWidth = MulDiv(source_->height, width, height);
     }
     SetStretchBltMode(memory, HALFTONE);
     SetBrushOrgEx(memory, 0, 0, nullptr);
-    StretchDIBits(memory, 0, 0, width, height, (sourceWidth_ - cutWidth) / 2,
-                  (sourceHeight_ - cutHeight) / 2, cutWidth, cutHeight, source_.data(), &source,
+    StretchDIBits(memory, 0, 0, width, height, (source_->width - cutWidth) / 2,
+                  (source_->height - cutHeight) / 2, cutWidth, cutHeight, source_->pixels.data(), &source,
                   DIB_RGB_COLORS, SRCCOPY);
     SelectObject(memory, previous);
     DeleteDC(memory);

@@ -8,6 +8,19 @@
 
 #include "pages/control_hook.h"
 
+// The large picture, decoded once for the whole run: top row first, blue, green, red and a byte
+// unused.
+struct DecodedPicture {
+    std::vector<std::uint8_t> pixels;
+    int width = 0;
+    int height = 0;
+};
+
+// Starts decoding the large picture on a thread of its own, so that it goes on while the program
+// loads the system's libraries and builds its first page; called once, first thing. A page that
+// needs the picture before then starts it itself.
+void StartDecodingSidePicture();
+
 // The picture at the side of every page, painted to fill its control at whatever size the
 // display's scaling gives the control: the large copy of the picture, scaled down (and cut to
 // the control's proportions) with the system's smoothing, instead of the template's bitmap
@@ -23,14 +36,11 @@ public:
 private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint();
-    bool LoadSource();
     void Scale(int width, int height);
     void ForgetScaled();
 
-    // The large picture, decoded once: top row first, blue, green, red and a byte unused.
-    std::vector<std::uint8_t> source_;
-    int sourceWidth_ = 0;
-    int sourceHeight_ = 0;
+    // Null when the picture could not be decoded.
+    const DecodedPicture* source_ = nullptr;
     // The picture at the control's size, made again when that changes.
     HBITMAP scaled_ = nullptr;
     SIZE scaledSize_{};
