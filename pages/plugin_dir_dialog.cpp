@@ -12,6 +12,11 @@
 
 const char kFullPathRequiredText[] =
     "Please enter the full path of a folder, for example C:\\Program Files\\Editor\\Plug-Ins\\";
+// Around the name that Windows keeps for a device.
+const char kDeviceNameFolderStart[] = "Windows keeps the name \"";
+const char kDeviceNameFolderEnd[] =
+    "\" for a device: a folder of that name could not be opened or removed again. Please choose "
+    "another folder.";
 const char kUnrepresentableFolderText[] =
     "This version of Windows cannot pass the name of that folder to the installer exactly. "
     "Please choose a folder whose name uses only the characters of your system's language, or "
@@ -93,6 +98,12 @@ void PluginDirDialog::OnOK() {
     // to be.
     if (!IsFullDirectoryPath(typed)) {
         InstallerMessageBox(kFullPathRequiredText, MB_OK);
+        return;
+    }
+    const std::string device = DeviceNameIn(typed);
+    if (!device.empty()) {
+        InstallerMessageBox((kDeviceNameFolderStart + device + kDeviceNameFolderEnd).c_str(),
+                            MB_OK);
         return;
     }
     directoryText_ = typed;

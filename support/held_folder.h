@@ -35,6 +35,9 @@ public:
     // A file of this folder by name, not following a link in its place (a link is refused).
     // Access as the system's access mask; the file is shared for reading, writing and deletion.
     OwnedHandle OpenFile(const Text& name, std::uint32_t access) const;
+    // A sub-folder of this folder by name, not following a link in its place (a link is
+    // refused); shared for reading, writing and deletion.
+    OwnedHandle OpenFolder(const Text& name, std::uint32_t access) const;
     // A file that did not exist: created and opened for writing and deletion in one step,
     // shared for reading only. Empty, with the last error set, when the name is taken.
     OwnedHandle CreateNewFile(const Text& name) const;
@@ -57,6 +60,16 @@ bool MarkForDeletion(void* file, bool marked);
 // Tries again for about two seconds while the file it replaces is busy.
 bool MoveInto(void* file, const HeldFolder& folder, const Text& name);
 bool ReadAttributes(void* file, std::uint32_t& attributes);
+// What tells one file from another whatever name it is reached by, and how many names it has.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    std::uint32_t links = 0;
+    bool operator==(const FileIdentity& other) const {
+        return volume == other.volume && index == other.index;
+    }
+};
+bool ReadIdentity(void* file, FileIdentity& identity);
 // The handle needs the right to write attributes.
 bool WriteAttributes(void* file, std::uint32_t attributes);
 bool Flush(void* file);

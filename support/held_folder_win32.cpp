@@ -10,6 +10,7 @@
 #include "support/files.h"
 #include "support/held_folder.h"
 #include "support/link_trust.h"
+#include "support/paths.h"
 #include "support/wide_text.h"
 
 namespace {
@@ -28,9 +29,10 @@ bool Fail(DWORD error) {
 
 // A name that means exactly one entry of its folder: not "." or "..", no second name hidden in
 // it (a stream after ":"), none of the characters Windows gives a meaning in a path, and no
-// final dot or space, which the path calls drop and the handle calls keep.
+// final dot or space, which the path calls drop and the handle calls keep, and no device name,
+// which the handle calls make as a folder that no path call can reach again.
 bool IsPlainName(const Text& name) {
-    if (name.IsEmpty() || name == "." || name == "..") {
+    if (name.IsEmpty() || name == "." || name == ".." || IsDeviceName(name.Bytes())) {
         return false;
     }
     for (const char byte : name.View()) {
@@ -195,23 +197,26 @@ OwnedHandle HeldFolder::OpenFile(const Text& name, std::uint32_t access) const {
     return file;
 }
 
+OwnedHandle HeldFolder::OpenFolder(const Text& name, std::uint32_t access) const {
+    OwnedHandle folder =
+        OpenRelative(Handle(), name, access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                     FILE_OPEN, FILE_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT);
+    if (folder.IsOpen() && OpenedALink(folder, path_ + name.CStr())) {
+        SetLastError(kStoppedOnLink);
+        return OwnedHandle();
+    }
+    return folder;
+}
+
 OwnedHandle HeldFolder::CreateNewFile(const Text& name) const {
     return OpenRelative(Handle(), name, GENERIC_WRITE | DELETE, FILE_SHARE_READ, FILE_CREATE,
                         FILE_NON_DIRECTORY_FILE, FILE_ATTRIBUTE_NORMAL);
 }
 
 bool HeldFolder::RemoveEmptyFolder(const Text& name) const {
-    const OwnedHandle folder =
-        OpenRelative(Handle(), name, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                     FILE_OPEN, FILE_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT);
-    if (!folder.IsOpen()) {
-        return false;
-    }
-    if (OpenedALink(folder, path_ + name.CStr())) {
-        return Fail(kStoppedOnLink);
-    }
+    const OwnedHandle folder = OpenFolder(name, DELETE);
     // A folder with anything in it refuses the mark.
-    return file_handle::MarkForDeletion(folder.Get(), true);
+    return folder.IsOpen() && file_handle::MarkForDeletion(folder.Get(), true);
 }
 
 namespace file_handle {
@@ -252,6 +257,17 @@ bool ReadAttributes(void* file, std::uint32_t& attributes) {
         return false;
     }
     attributes = information.dwFileAttributes;
+    return true;
+}
+
+bool ReadIdentity(void* file, FileIdentity& identity) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(file, &information)) {
+        return false;
+    }
+    identity.volume = information.dwVolumeSerialNumber;
+    identity.index = (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
+    identity.links = information.nNumberOfLinks;
     return true;
 }
 

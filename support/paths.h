@@ -24,3 +24,12 @@ std::string FolderOf(const std::string& path);
 
 // Whether text names a folder from a root: "X:\..." or "\\server\share\...".
 bool IsFullDirectoryPath(const std::string& text);
+
+// Whether a folder or file name is one Windows keeps for a device in every folder (CON, PRN,
+// AUX, NUL, COM1 to COM9 and LPT1 to LPT9, with the superscript digits too, CONIN$ and
+// CONOUT$), in any case, alone or before an extension and spaces: such a name opens the device,
+// and a folder made under it by the handle calls cannot be removed by the path calls.
+bool IsDeviceName(const std::string& name);
+
+// The first name of path that is a device name; empty when there is none.
+std::string DeviceNameIn(const std::string& path);

@@ -29,26 +29,38 @@ public:
     FileRemoval& operator=(const FileRemoval&) = delete;
     ~FileRemoval();
 
-    // Opens and marks path (a full path). A file that is missing already counts as removed.
+    // Opens path (a full path) for deletion. A file that is missing already counts as removed;
+    // a file added before under another name (another case, another link of the path) is the
+    // same file, removed once.
     void Add(const std::string& path);
-    const RemovalObstacles& Obstacles() const { return obstacles_; }
-    // With no obstacle: lets every marked file go, and answers the files that are still there
-    // (and those that could not be reached safely), which stay with their records. With an
-    // obstacle: nothing is removed, and the answer is every file added.
+    // Marks every file added, once; what keeps the removal back.
+    const RemovalObstacles& Mark();
+    // With no obstacle: lets every marked file go, and answers the paths added whose files are
+    // still there (and those that could not be reached safely, or not removed without changing
+    // a file that has another name too), which stay with their records. With an obstacle:
+    // nothing is removed, and the answer is every path added.
     std::vector<std::string> Finish();
+    // The paths that Finish answers because they were not reached safely (a link on the way, a
+    // name that is no plain name) or not removed because that would change a file that has
+    // another name.
+    const std::vector<std::string>& Refused() const { return refused_; }
 
 private:
-    struct MarkedFile {
-        std::string path;
+    struct OpenedFile {
+        std::vector<std::string> paths;  // every name it was added by
         Text name;
         HeldFolder folder;
         OwnedHandle file;
+        file_handle::FileIdentity identity;
         std::uint32_t attributes = 0;  // as found, to put back when the removal is given up
+        bool marked = false;
     };
+    void Refuse(OpenedFile& entry);
     void GiveUp();
 
-    std::vector<MarkedFile> marked_;
+    std::vector<OpenedFile> opened_;
     std::vector<std::string> refused_;
     std::vector<std::string> added_;
     RemovalObstacles obstacles_;
+    bool markTried_ = false;
 };

@@ -40,8 +40,8 @@ FileRemoval::~FileRemoval() {
 
 void FileRemoval::Add(const std::string& path) {
     added_.push_back(path);
-    MarkedFile entry;
-    entry.path = path;
+    OpenedFile entry;
+    entry.paths.push_back(path);
     const std::string folderPath = FolderOf(path);
     entry.name = Text(path.substr(folderPath.size()));
     if (!entry.folder.Open(Text(folderPath), false)) {
@@ -65,55 +65,95 @@ void FileRemoval::Add(const std::string& path) {
         }
         return;
     }
+    if (!file_handle::ReadIdentity(entry.file.Get(), entry.identity) ||
+        !file_handle::ReadAttributes(entry.file.Get(), entry.attributes)) {
+        refused_.push_back(path);
+        return;
+    }
+    for (OpenedFile& earlier : opened_) {
+        if (earlier.identity == entry.identity) {
+            earlier.paths.push_back(path);
+            return;
+        }
+    }
     if (!MayChange(entry.folder)) {
         obstacles_.needsAdministrator = true;
         return;
     }
-    // Windows deletes no read-only file; the mark would fail as if the file were in use.
-    if (!file_handle::ReadAttributes(entry.file.Get(), entry.attributes) ||
-        ((entry.attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
-         !file_handle::WriteAttributes(entry.file.Get(),
-                                       entry.attributes & ~FILE_ATTRIBUTE_READONLY))) {
-        obstacles_.needsAdministrator = true;
-        return;
+    opened_.push_back(std::move(entry));
+}
+
+void FileRemoval::Refuse(OpenedFile& entry) {
+    refused_.insert(refused_.end(), entry.paths.begin(), entry.paths.end());
+    entry.file.Close();
+}
+
+const RemovalObstacles& FileRemoval::Mark() {
+    if (markTried_) {
+        return obstacles_;
     }
-    const bool wasReadOnly = (entry.attributes & FILE_ATTRIBUTE_READONLY) != 0;
-    if (!file_handle::MarkForDeletion(entry.file.Get(), true)) {
-        // Opened for deletion, yet it may not be deleted: a program has it loaded.
-        if (wasReadOnly) {
-            file_handle::WriteAttributes(entry.file.Get(), entry.attributes);
+    markTried_ = true;
+    for (OpenedFile& entry : opened_) {
+        if (!entry.file.IsOpen()) {
+            continue;
         }
-        obstacles_.inUse.push_back(path);
-        return;
+        // Windows deletes no read-only file. Its attribute is the file's, not the name's: with
+        // another name elsewhere, that name would keep the change, so such a file stays.
+        const bool readOnly = (entry.attributes & FILE_ATTRIBUTE_READONLY) != 0;
+        if (readOnly && entry.identity.links > 1) {
+            Refuse(entry);
+            continue;
+        }
+        if (readOnly && !file_handle::WriteAttributes(
+                            entry.file.Get(), entry.attributes & ~FILE_ATTRIBUTE_READONLY)) {
+            obstacles_.needsAdministrator = true;
+            continue;
+        }
+        if (!file_handle::MarkForDeletion(entry.file.Get(), true)) {
+            // Opened for deletion, yet it may not be deleted: a program has it loaded.
+            if (readOnly) {
+                file_handle::WriteAttributes(entry.file.Get(), entry.attributes);
+            }
+            obstacles_.inUse.push_back(entry.paths.front());
+            continue;
+        }
+        entry.marked = true;
     }
-    marked_.push_back(std::move(entry));
+    return obstacles_;
 }
 
 void FileRemoval::GiveUp() {
-    for (MarkedFile& entry : marked_) {
+    for (OpenedFile& entry : opened_) {
+        if (!entry.marked) {
+            continue;
+        }
         file_handle::MarkForDeletion(entry.file.Get(), false);
         if ((entry.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
             file_handle::WriteAttributes(entry.file.Get(), entry.attributes);
         }
+        entry.marked = false;
     }
-    marked_.clear();
+    opened_.clear();
 }
 
 std::vector<std::string> FileRemoval::Finish() {
-    if (obstacles_.Any()) {
+    if (Mark().Any()) {
         GiveUp();
         return added_;
     }
     std::vector<std::string> left = refused_;
-    for (MarkedFile& entry : marked_) {
+    for (OpenedFile& entry : opened_) {
+        if (!entry.marked) {
+            continue;
+        }
         entry.file.Close();
         // Gone for certain: a file another program holds with deletion shared stays until that
         // program lets it go, and some file systems report a deletion that did not happen.
         const OwnedHandle still = entry.folder.OpenFile(entry.name, FILE_READ_ATTRIBUTES);
         if (still.IsOpen() || !IsMissing(GetLastError())) {
-            left.push_back(entry.path);
+            left.insert(left.end(), entry.paths.begin(), entry.paths.end());
         }
     }
-    marked_.clear();
+    opened_.clear();
     return left;
 }

@@ -25,25 +25,44 @@ std::string InstallFolderOf(const std::string& program) {
     return SameNoCase(FolderOf(program), expected) ? expected : std::string();
 }
 
-bool IsInstallerFile(const FileRecord& record, const std::string& installFolder) {
+std::string ShellFileIn(const std::string& installFolder) {
+    return installFolder + contract::kShellFile;
+}
+
+std::string ShellPluginFileIn(const std::string& installFolder) {
     using namespace contract;
-    const std::string key = record.name.substr(sizeof kFileLocationPrefix - 1);
+    return installFolder + kShellPluginFolder + kPluginBaseName + "." + kShellPluginExtension;
+}
+
+std::string LocationKeyOf(const FileRecord& record) {
+    const std::string key = record.name.substr(sizeof contract::kFileLocationPrefix - 1);
+    return key.substr(0, key.find('.'));
+}
+
+RecordUse UseOf(const FileRecord& record, const std::string& installFolder) {
+    using namespace contract;
+    const std::string key = LocationKeyOf(record);
     const std::string plugin = std::string(kPluginBaseName) + ".";
     if (record.component == kShellComponent) {
-        return key == kShellLocationKey && SameNoCase(record.path, installFolder + kShellFile);
+        return key == kShellLocationKey && SameNoCase(record.path, ShellFileIn(installFolder))
+                   ? RecordUse::Remove
+                   : RecordUse::Ignore;
     }
     if (record.component != kPluginComponent) {
-        return false;
+        return RecordUse::Ignore;
     }
     if (key == kShellLocationKey) {
-        return SameNoCase(record.path,
-                          installFolder + kShellPluginFolder + plugin + kShellPluginExtension);
+        return SameNoCase(record.path, ShellPluginFileIn(installFolder)) ? RecordUse::Remove
+                                                                         : RecordUse::Ignore;
     }
-    // A host's plug-in folder may be any folder the user chose on a drive of this computer; the
-    // name is ours alone. Whether the folder is reached without a link on the way is the
-    // removal's to check. A network path is not followed: an administrator's program would
-    // sign in to whatever server the record names.
+    // A host's plug-in folder may be any folder the user chose; the name is ours alone. Whether
+    // the folder is reached without a link on the way is the removal's to check. A network path
+    // is not followed: an administrator's program would sign in to whatever server the record
+    // names.
     const std::string folder = FolderOf(record.path);
-    return IsFullDirectoryPath(folder) && folder[1] == ':' &&
-           SameNoCase(record.path.substr(folder.size()), plugin + kHostPluginExtension);
+    if (!IsFullDirectoryPath(folder) ||
+        !SameNoCase(record.path.substr(folder.size()), plugin + kHostPluginExtension)) {
+        return RecordUse::Ignore;
+    }
+    return folder[1] == ':' ? RecordUse::Remove : RecordUse::Name;
 }

@@ -7,7 +7,7 @@
 bool RemoveFileIfPresent(const std::string& path) {
     FileRemoval removal;
     removal.Add(path);
-    return !removal.Obstacles().Any() && removal.Finish().empty();
+    return !removal.Mark().Any() && removal.Finish().empty();
 }
 
 void RemoveFolderIfEmpty(const std::string& folder) {

@@ -6,13 +6,16 @@
 
 #include <sddl.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <string>
 
-#include "payloads/uninstaller/removal.h"
+#include "payloads/uninstaller/installer_files.h"
 #include "resources/install_contract.h"
+#include "support/held_folder.h"
 #include "support/owned_handle.h"
+#include "support/paths.h"
 #include "support/program_path.h"
-#include "support/special_folder.h"
 #include "support/wide_text.h"
 
 namespace {
@@ -104,11 +107,54 @@ std::string CreateAdministratorsFolder() {
     return std::string();
 }
 
-// Copies this program to copy and starts it with "/finish"; false when the copy is not this
-// program or did not start.
+// The handles the copy inherits: this process, the installed uninstaller and the install folder.
+struct HandedOver {
+    OwnedHandle process;
+    OwnedHandle uninstaller;
+    OwnedHandle folder;
+};
+
+bool Inheritable(const OwnedHandle& handle) {
+    return handle.IsOpen() &&
+           SetHandleInformation(handle.Get(), HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT) != FALSE;
+}
+
+// Opened through the folders held from the drive's root: no link on the way is followed.
+bool OpenHandedOver(const std::string& installFolder, HandedOver& handed) {
+    {
+        HeldFolder install;
+        if (!install.Open(Text(installFolder), false)) {
+            return false;
+        }
+        handed.uninstaller = install.OpenFile(Text(contract::kUninstallerFile), DELETE);
+    }
+    // Once the held chain, which does not share deletion, has let the folder go.
+    const std::string folder = installFolder.substr(0, installFolder.find_last_not_of('\\') + 1);
+    const std::string parent = FolderOf(folder);
+    HeldFolder held;
+    if (parent.empty() || !held.Open(Text(parent), false)) {
+        return false;
+    }
+    handed.folder = held.OpenFolder(Text(folder.substr(parent.size())), DELETE | SYNCHRONIZE);
+    HANDLE process = nullptr;
+    if (DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &process,
+                        SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, 0)) {
+        handed.process = OwnedHandle(process);
+    }
+    return Inheritable(handed.process) && Inheritable(handed.uninstaller) &&
+           Inheritable(handed.folder);
+}
+
+std::string HandleNumber(const OwnedHandle& handle) {
+    return std::to_string(reinterpret_cast<std::uintptr_t>(handle.Get()));
+}
+
+// Copies this program to copy and starts it with "/finish" and the handles; false when the copy
+// is not this program or did not start.
 bool StartCopy(const std::string& own, const std::string& copy, const std::string& folder,
                const std::string& installFolder) {
-    if (!CopyFileA(own.c_str(), copy.c_str(), TRUE)) {
+    HandedOver handed;
+    if (!OpenHandedOver(installFolder, handed) || !CopyFileA(own.c_str(), copy.c_str(), TRUE)) {
         return false;
     }
     // Until the copy has started nobody may change it, and it must still be this program.
@@ -121,14 +167,14 @@ bool StartCopy(const std::string& own, const std::string& copy, const std::strin
         ContentOf(held.Get()) != ContentOf(original.Get())) {
         return false;
     }
-    // Without its final "\": before a closing quote it would escape the quote.
-    const std::string target = installFolder.substr(0, installFolder.find_last_not_of('\\') + 1);
-    std::string commandLine =
-        "\"" + copy + "\" /finish " + std::to_string(GetCurrentProcessId()) + " \"" + target + "\"";
+    std::string commandLine = "\"" + copy + "\" /finish " + std::to_string(GetCurrentProcessId()) +
+                              " " + HandleNumber(handed.process) + " " +
+                              HandleNumber(handed.uninstaller) + " " + HandleNumber(handed.folder);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    // Only the three handles above were made inheritable.
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                         folder.c_str(), &startup, &info)) {
         return false;
     }
@@ -137,10 +183,39 @@ bool StartCopy(const std::string& own, const std::string& copy, const std::strin
     return true;
 }
 
-// The folder the installer installs into, without its final "\", as the copy is given it.
-std::string InstallFolder() {
-    const std::string folder = (ProgramFilesFolder() + contract::kInstallFolder).Bytes();
-    return folder.substr(0, folder.find_last_not_of('\\') + 1);
+// A handle number of the command line, as this process holds it; none for anything but a whole
+// decimal number.
+void* HandleAt(const std::string& number) {
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos ||
+        number.size() > 20) {
+        return nullptr;
+    }
+    return reinterpret_cast<void*>(static_cast<std::uintptr_t>(std::stoull(number)));
+}
+
+// Whether process is a handle, inherited from that process, to another process running the
+// installed uninstaller: what only the uninstaller itself, elevated, can have handed over.
+bool IsTheInstalledUninstaller(void* process, unsigned long processId) {
+    if (process == nullptr || processId == 0 || processId == GetCurrentProcessId() ||
+        GetProcessId(process) != processId) {
+        return false;
+    }
+    std::wstring image(32768, L'\0');
+    DWORD length = static_cast<DWORD>(image.size());
+    Text path;
+    if (!QueryFullProcessImageNameW(process, 0, image.data(), &length) ||
+        !TextFromWide(std::wstring_view(image.data(), length), path)) {
+        return false;
+    }
+    const std::string installFolder = InstallFolderOf(path.Bytes());
+    return !installFolder.empty() &&
+           _stricmp(path.CStr() + installFolder.size(), contract::kUninstallerFile) == 0;
+}
+
+bool IsFolder(void* handle, bool folder) {
+    std::uint32_t attributes = 0;
+    return file_handle::ReadAttributes(handle, attributes) &&
+           ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folder;
 }
 
 }  // namespace
@@ -161,37 +236,42 @@ void HandOverSelfDeletion(const std::string& installFolder) {
     }
 }
 
-int FinishSelfDeletion(unsigned long processId, const std::string& folder) {
-    // Only the copy finishes, from the folder the original made for it: anyone may start
-    // uninstall.exe with "/finish" (the user's uninstall entry can say so), and the installed
-    // uninstaller must not then schedule itself away.
-    const std::string own = OwnPath();
-    const std::string copies = WindowsTempFolder() + "tarvelle-uninstall-";
-    const std::size_t separator = own.find_last_of('\\');
-    if (copies.size() <= 20 || separator == std::string::npos ||
-        _strnicmp(own.c_str(), copies.c_str(), copies.size()) != 0 ||
-        own.find('\\', copies.size()) != separator) {
+int FinishSelfDeletion(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 4) {
         return 1;
     }
-    {
-        const OwnedHandle original(OpenProcess(SYNCHRONIZE, FALSE, processId));
-        if (original.IsOpen()) {
-            WaitForSingleObject(original.Get(), 30000);
-        }
+    const unsigned long processId = std::strtoul(arguments[0].c_str(), nullptr, 10);
+    // Taken over at once, so that none of them is used as anything but what it claims to be.
+    const OwnedHandle process(HandleAt(arguments[1]));
+    OwnedHandle uninstaller(HandleAt(arguments[2]));
+    const OwnedHandle folder(HandleAt(arguments[3]));
+    // Whoever starts uninstall.exe chooses its command line (the user's uninstall entry can say
+    // "/finish"): the numbers must be the inherited handles, or nothing is done.
+    if (!IsTheInstalledUninstaller(process.Get(), processId) ||
+        !IsFolder(uninstaller.Get(), false) || !IsFolder(folder.Get(), true)) {
+        return 1;
     }
-    // Whoever starts a copy chooses its command line: only the product's install folder is
-    // touched.
-    const bool ours = _stricmp(folder.c_str(), InstallFolder().c_str()) == 0;
-    if (ours) {
-        const std::string uninstaller = folder + "\\" + contract::kUninstallerFile;
-        for (int attempt = 0; attempt < 50 && !RemoveFileIfPresent(uninstaller); ++attempt) {
+    if (WaitForSingleObject(process.Get(), 30000) != WAIT_OBJECT_0) {
+        return 1;
+    }
+    // The image may stay mapped for a moment after its process has ended.
+    bool removed = false;
+    for (int attempt = 0; attempt < 50 && !removed; ++attempt) {
+        removed = file_handle::MarkForDeletion(uninstaller.Get(), true);
+        if (!removed) {
             Sleep(100);
         }
-        RemoveFolderIfEmpty(folder + "\\");
     }
+    uninstaller.Close();
+    // Refused while anything is left in it.
+    file_handle::MarkForDeletion(folder.Get(), true);
     // A running program cannot delete itself either: the copy goes at the next restart, and then
     // its folder, which Windows removes only once it is empty.
-    MoveFileExA(own.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-    MoveFileExA(own.substr(0, separator).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-    return ours ? 0 : 1;
+    const std::string own = OwnPath();
+    const std::size_t separator = own.find_last_of('\\');
+    if (separator != std::string::npos) {
+        MoveFileExA(own.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+        MoveFileExA(own.substr(0, separator).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    }
+    return removed ? 0 : 1;
 }

@@ -1,13 +1,13 @@
 // payloads/uninstaller/uninstall.cpp
-// Removes what the installer wrote: every file named by a "filelocation.*" record that the
-// installer can have written, the presets, both shortcuts, the folders the installer made once
-// they are empty, the records and the uninstall entry. Everything is removed or nothing: a file
-// that a running program holds or has loaded keeps the whole removal back. A file that still
-// cannot be removed keeps its record, and the uninstaller stays, so that a second run can finish
-// the job.
+// Removes what the installer wrote: the shell, its plug-in copy and the presets in the install
+// folder, every other file named by a "filelocation.*" record that the installer can have
+// written, both shortcuts, the folders the installer made once they are empty, the records and
+// the uninstall entry. Everything is removed or nothing: a file that a running program holds or
+// has loaded keeps the whole removal back. A file that still cannot be removed, or that the
+// uninstaller will not reach, keeps its record, and the uninstaller stays, so that a second run
+// can finish the job.
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -21,8 +21,8 @@
 #include "support/command_line.h"
 #include "support/library_search.h"
 #include "support/paths.h"
-#include "support/special_folder.h"
 #include "support/program_path.h"
+#include "support/special_folder.h"
 
 namespace {
 
@@ -42,11 +42,9 @@ bool Contains(const std::vector<std::string>& paths, const std::string& path) {
 
 // The program that may hold a recorded file: the host its record names, or the shell.
 std::string ProgramToClose(const FileRecord* record) {
-    using namespace contract;
-    const std::string key = record != nullptr
-                                ? record->name.substr(std::string(kFileLocationPrefix).size())
-                                : kShellLocationKey;
-    if (key == kShellLocationKey) {
+    const std::string key =
+        record != nullptr ? LocationKeyOf(*record) : std::string(contract::kShellLocationKey);
+    if (key == contract::kShellLocationKey) {
         return "Tarvelle Shell";
     }
     const Text host = KnownHostName(Text(key));
@@ -55,9 +53,9 @@ std::string ProgramToClose(const FileRecord* record) {
 
 // Everything this run will remove, the recorded files first.
 struct Removal {
-    std::vector<FileRecord> records;  // only those that name a file the installer writes
-    std::vector<std::string> others;  // shortcuts and presets
-    std::string installFolder;
+    std::vector<FileRecord> records;  // those that name a file the installer writes
+    std::vector<FileRecord> named;    // those that name one where the uninstaller does not go
+    std::vector<std::string> others;  // the install folder's files, and the shortcuts
 
     std::vector<std::string> Files() const {
         std::vector<std::string> files;
@@ -80,17 +78,27 @@ struct Removal {
 Removal PlanRemoval(const std::string& installFolder) {
     using namespace contract;
     Removal removal;
-    removal.installFolder = installFolder;
     for (FileRecord& record : ReadFileRecords()) {
         // Any other record is not ours to act on, nor to forget.
-        if (IsInstallerFile(record, installFolder)) {
-            removal.records.push_back(std::move(record));
+        switch (UseOf(record, installFolder)) {
+            case RecordUse::Remove:
+                removal.records.push_back(std::move(record));
+                break;
+            case RecordUse::Name:
+                removal.named.push_back(std::move(record));
+                break;
+            case RecordUse::Ignore:
+                break;
         }
     }
+    // What the install folder holds goes whatever the records say: a missing record must not
+    // leave the shell behind once the uninstaller is gone.
+    removal.others.push_back(ShellFileIn(installFolder));
+    removal.others.push_back(ShellPluginFileIn(installFolder));
+    removal.others.push_back(installFolder + kPresetsFolder + kPresetsFile);
     removal.others.push_back((CommonDesktopFolder() + kShortcutFile).Bytes());
     removal.others.push_back(
         (CommonStartMenuFolder() + kStartMenuProgramsFolder + kShortcutFile).Bytes());
-    removal.others.push_back(installFolder + kPresetsFolder + kPresetsFile);
     return removal;
 }
 
@@ -110,15 +118,34 @@ std::string ObstacleMessage(const Removal& removal, const RemovalObstacles& obst
     return message + "\nClose these programs and run the uninstaller again. " + kNothingRemoved;
 }
 
-std::string ResultMessage(const std::vector<std::string>& left) {
-    if (left.empty()) {
+std::string PathLines(const std::vector<std::string>& paths) {
+    std::string lines;
+    for (const std::string& path : paths) {
+        lines += "    " + path + "\n";
+    }
+    return lines;
+}
+
+// busy: still there after their removal; untouched: never reached, and why.
+std::string ResultMessage(const std::vector<std::string>& busy,
+                          const std::vector<std::string>& untouched) {
+    if (busy.empty() && untouched.empty()) {
         return "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.";
     }
-    std::string message =
-        "These files could not be removed. Close the programs that use them and run the "
-        "uninstaller again:\n\n";
-    for (const std::string& path : left) {
-        message += "    " + path + "\n";
+    std::string message;
+    if (!busy.empty()) {
+        message +=
+            "These files could not be removed. Close the programs that use them and run the "
+            "uninstaller again:\n\n" +
+            PathLines(busy);
+    }
+    if (!untouched.empty()) {
+        message += std::string(message.empty() ? "" : "\n") +
+                   "These files have not been removed: the uninstaller opens no network folder, "
+                   "follows no link, waits for no drive that is not ready and changes no "
+                   "read-only file that has another name. Remove them yourself and run the "
+                   "uninstaller again:\n\n" +
+                   PathLines(untouched);
     }
     return message;
 }
@@ -161,8 +188,9 @@ int Uninstall() {
         return 5;
     }
     const Removal removal = PlanRemoval(installFolder);
-    // The records live in the installing user's own registry; the files are everyone's.
-    if (removal.records.empty()) {
+    // The records live in the installing user's own registry; the files are everyone's. Without
+    // them the hosts' copies could not be found, and the uninstaller must stay to find them.
+    if (removal.records.empty() && removal.named.empty()) {
         Tell(std::string("Tarvelle Pigmora Demo and Tarvelle Shell were installed by another user "
                          "account. Sign in as that user and run the uninstaller again.\n\n") +
                  kNothingRemoved,
@@ -170,30 +198,42 @@ int Uninstall() {
         return 3;
     }
     std::vector<std::string> left;
+    std::vector<std::string> untouched;
     {
         FileRemoval files;
         for (const std::string& file : removal.Files()) {
             files.Add(file);
         }
-        if (files.Obstacles().Any()) {
-            Tell(ObstacleMessage(removal, files.Obstacles()), MB_ICONEXCLAMATION);
-            return files.Obstacles().needsAdministrator ? 4 : 2;
+        if (files.Mark().Any()) {
+            Tell(ObstacleMessage(removal, files.Mark()), MB_ICONEXCLAMATION);
+            return files.Mark().needsAdministrator ? 4 : 2;
         }
         left = files.Finish();
+        untouched = files.Refused();
     }
     RemoveFolderIfEmpty(installFolder + kPresetsFolder);
     RemoveFolderIfEmpty(installFolder + kShellPluginFolder);
     for (const std::string& folder : ForgetRemovedFiles(removal, left)) {
         RemoveFolderIfEmpty(folder);
     }
-    if (left.empty()) {
+    std::vector<std::string> busy;
+    for (const std::string& path : left) {
+        if (!Contains(untouched, path)) {
+            busy.push_back(path);
+        }
+    }
+    for (const FileRecord& record : removal.named) {
+        untouched.push_back(record.path);
+    }
+    const bool nothingStays = busy.empty() && untouched.empty();
+    if (nothingStays) {
         DeleteProductKeys();
     }
-    Tell(ResultMessage(left), MB_ICONINFORMATION);
-    if (left.empty()) {
+    Tell(ResultMessage(busy, untouched), MB_ICONINFORMATION);
+    if (nothingStays) {
         HandOverSelfDeletion(installFolder);
     }
-    return left.empty() ? 0 : 2;
+    return nothingStays ? 0 : 2;
 }
 
 }  // namespace
@@ -201,10 +241,12 @@ int Uninstall() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Elevated, and its hand-over copy starts outside the install folder.
     LoadLibrariesOnlyFromSystem32();
-    const std::vector<std::string> arguments =
+    // A record that names an empty removable drive must not bring up the system's own box.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    std::vector<std::string> arguments =
         CommandLineArguments().value_or(std::vector<std::string>());
-    if (arguments.size() == 4 && arguments[1] == "/finish") {
-        return FinishSelfDeletion(std::strtoul(arguments[2].c_str(), nullptr, 10), arguments[3]);
+    if (arguments.size() >= 2 && arguments[1] == "/finish") {
+        return FinishSelfDeletion(std::vector<std::string>(arguments.begin() + 2, arguments.end()));
     }
     return Uninstall();
 }

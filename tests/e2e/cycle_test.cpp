@@ -12,8 +12,10 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "payloads/shell/bitmap_file.h"
@@ -246,6 +248,9 @@ protected:
 
 TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
     ASSERT_TRUE(tree.Make("'Photoshop 7'/Plug-Ins"));
+    // Two hosts of one kind: each copy is recorded, and removed.
+    ASSERT_TRUE(tree.Make("'Photoshop 6'/Plug-Ins"));
+    const std::string secondHost = "C:\\Program Files\\tvl-e2e-cycle\\Photoshop 6\\Plug-Ins\\tvl\\";
     const std::string usersFile = std::string(kHostFolder) + "users-own-filter.8bf";
     std::ofstream(usersFile, std::ios::binary) << "not ours";
     // A host and a chosen folder named in scripts that the Western code page cannot hold.
@@ -265,6 +270,8 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
               L"c:\\program files\\tvl-e2e-cycle\\grafik \u5199\u771f \u0141\u00f3d\u017a\\"
               L"corel painter\\plug-ins\\tvl\\Tarvelle_Pigmora_Demo.8bf");
     EXPECT_EQ(RecordW(kFilesKey, L"filelocation.user_selected"), chosenPlugin);
+    EXPECT_TRUE(Exists(secondHost + "Tarvelle_Pigmora_Demo.8bf"));
+    EXPECT_NE(RegistryString(kFilesKey, "filelocation.photoshop.1"), "<missing>");
 
     // The installed shell applies a preset through the installed plug-in.
     Image picture;
@@ -359,6 +366,7 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
         RemoveFromDriveC("windows/temp/" + copy.substr(WindowsTempFolder().size()));
     }
     EXPECT_FALSE(Exists(std::string(kHostFolder) + "tvl\\"));
+    EXPECT_FALSE(Exists(secondHost)) << "the earlier copy of a kind stayed";
     EXPECT_FALSE(ExistsW(kScriptsHost + L"\\tvl"));
     EXPECT_FALSE(ExistsW(chosenPlugin));
     RemoveDirectoryW(kChosenFolder.c_str());
@@ -378,7 +386,7 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
     RemoveFromDriveC("tvl-victimdir");
 }
 
-TEST_F(CycleScenario, NothingIsRemovedWhileAFileIsInUseOrTheRecordsAreAnotherUsers) {
+TEST_F(CycleScenario, NothingIsRemovedWhileAFileIsInUseAndWhatStaysIsNamedWithItsRecord) {
     ASSERT_TRUE(tree.Make("'Photoshop 7'/Plug-Ins"));
     ASSERT_TRUE(InstallEverything());
     const std::string shellProgram = std::string(kRoot) + "TarvelleShell.exe";
@@ -424,53 +432,136 @@ TEST_F(CycleScenario, NothingIsRemovedWhileAFileIsInUseOrTheRecordsAreAnotherUse
     FreeLibrary(loaded);
 
     // Held with deletion shared, the plug-in is still there when the others are gone: its record
-    // stays for the next run, which finishes the job.
+    // stays for the next run, which finishes the job. What the uninstaller will not reach is named
+    // and keeps its record too: a network path, a folder reached through a link, a name Windows
+    // keeps for a device, and a read-only file that has a second name. Without its record, the
+    // shell goes all the same.
+    const std::string stays = UnixPathOnDriveC("tvl-e2e-stays");
+    const std::string share = UnixPathOnDriveC("../dosdevices/unc/tvl-server/share");
+    const std::string ours = "/tvl/Tarvelle_Pigmora_Demo.8bf";
+    RemoveFromDriveC("tvl-e2e-stays");
+    ASSERT_TRUE(RunUnixShell("rm -rf '" + share + "' && mkdir -p '" + share + "/tvl' '" + stays +
+                             "/target/tvl' '" + stays + "/nul.txt/tvl' '" + stays +
+                             "/linked/tvl' && echo ours | tee '" + share + ours + "' '" + stays +
+                             "/target" + ours + "' '" + stays + "/nul.txt" + ours +
+                             "' > /dev/null && ln -s target '" + stays + "/link'"));
+    const std::string keep = "C:\\tvl-e2e-stays\\keep.bin";
+    std::ofstream(keep, std::ios::binary) << "theirs";
+    ASSERT_TRUE(SetFileAttributesA(keep.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(CreateHardLinkA("C:\\tvl-e2e-stays\\linked\\tvl\\Tarvelle_Pigmora_Demo.8bf",
+                                keep.c_str(), nullptr));
+    const std::vector<std::pair<const char*, std::string>> unreached = {
+        {"filelocation.other", "\\\\tvl-server\\share\\tvl\\Tarvelle_Pigmora_Demo.8bf"},
+        {"filelocation.corel", "C:\\tvl-e2e-stays\\link\\tvl\\Tarvelle_Pigmora_Demo.8bf"},
+        {"filelocation.painter", "C:\\tvl-e2e-stays\\nul.txt\\tvl\\Tarvelle_Pigmora_Demo.8bf"},
+        {"filelocation.paintshoppro", "C:\\tvl-e2e-stays\\linked\\tvl\\Tarvelle_Pigmora_Demo.8bf"}};
+    for (const auto& [value, path] : unreached) {
+        ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kFilesKey.c_str(), value, REG_SZ, path.c_str(),
+                              static_cast<DWORD>(path.size() + 1)),
+                  ERROR_SUCCESS);
+    }
+    ASSERT_EQ(SHDeleteValueA(HKEY_CURRENT_USER, kShellKey.c_str(), "filelocation.tarvelleshell"),
+              ERROR_SUCCESS);
     held = CreateFileA(plugin.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const std::string partial = Uninstall();
-    EXPECT_NE(partial.find("could not be removed"), std::string::npos) << partial;
-    EXPECT_EQ(RegistryString(kFilesKey, "filelocation.photoshop"), plugin) << partial;
     CloseHandle(held);
+    const std::size_t notRemoved = partial.find("have not been removed");
+    EXPECT_LT(partial.find("could not be removed. Close the programs that use them and run the "
+                           "uninstaller again:\n\n    " +
+                           plugin + "\n"),
+              notRemoved)
+        << partial;
+    ASSERT_NE(notRemoved, std::string::npos) << partial;
+    for (const auto& [value, path] : unreached) {
+        EXPECT_NE(partial.find("    " + path + "\n", notRemoved), std::string::npos) << partial;
+        EXPECT_EQ(RegistryString(kFilesKey, value), path) << "its record was lost";
+        SHDeleteValueA(HKEY_CURRENT_USER, kFilesKey.c_str(), value);
+    }
+    EXPECT_EQ(RegistryString(kFilesKey, "filelocation.photoshop"), plugin) << partial;
+    EXPECT_TRUE(RunUnixShell("test -f '" + share + ours + "' && test -f '" + stays + "/target" +
+                             ours + "' && test -f '" + stays + "/nul.txt" + ours +
+                             "' && test -f '" + stays + "/linked" + ours + "'"))
+        << "a file the uninstaller does not reach was removed";
+    EXPECT_NE(GetFileAttributesA(keep.c_str()) & FILE_ATTRIBUTE_READONLY, 0u)
+        << "the attribute of a file with two names was changed";
+    EXPECT_FALSE(Exists(shellProgram)) << "without its record the shell stays";
+    EXPECT_TRUE(Exists(std::string(kRoot) + "uninstall.exe")) << "no uninstaller to run again";
+    RunUnixShell("rm -rf '" + share + "' '" + stays + "'");
 
+    // Two records that name one file, in two cases, are one file.
+    std::string sameFile = plugin;
+    CharUpperA(sameFile.data());
+    ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kFilesKey.c_str(), "filelocation.user_selected",
+                          REG_SZ, sameFile.c_str(), static_cast<DWORD>(sameFile.size() + 1)),
+              ERROR_SUCCESS);
     EXPECT_EQ(Uninstall(), "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.");
     EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, 20s));
     EXPECT_FALSE(Exists(plugin));
     EXPECT_FALSE(KeyExists(contract::kProductKey));
 }
 
-// The hand-over copy is given the folder that the uninstaller read from the user's own registry:
-// it removes uninstall.exe and the folder only when that is the install folder, in any case.
-TEST(HandOverCopy, RemovesTheUninstallerFromTheInstallFolderOnly) {
-    const std::string scratch = "C:\\tvl-e2e-hand-over\\";
-    const std::string copyFolder = WindowsTempFolder() + "tarvelle-uninstall-e2e\\";
-    RemoveFromDriveC("tvl-e2e-hand-over");
-    RemoveFromDriveC("windows/temp/tarvelle-uninstall-e2e");
+// Anyone may start a copy of uninstall.exe with "/finish": a user's own copy in a folder the user
+// made where the uninstaller's copies go, the installed uninstaller itself (the user's uninstall
+// entry can say so), or a copy that inherits handles from a program that is not the installed
+// uninstaller. None of them deletes or schedules anything.
+TEST(HandOverCopy, OnlyTheInstalledUninstallersOwnHandOverActs) {
+    const std::string mine = WindowsTempFolder() + "tarvelle-uninstall-mine\\";
+    RemoveFromDriveC("windows/temp/tarvelle-uninstall-mine");
     RemoveFromDriveC("Program Files/Tarvelle");
-    ASSERT_TRUE(CreateDirectoryA(scratch.c_str(), nullptr));
-    ASSERT_TRUE(CreateDirectoryA((scratch + "other").c_str(), nullptr));
-    ASSERT_TRUE(CreateDirectoryA(copyFolder.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(mine.c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryA(kRoot, nullptr));
-    const std::string copy = copyFolder + "uninstall.exe";
+    const std::string copy = mine + "uninstall.exe";
     const std::string installed = std::string(kRoot) + "uninstall.exe";
     const std::string payload = TVL_PAYLOAD_DIR "\\uninstall.exe";
     ASSERT_TRUE(CopyFileA(payload.c_str(), copy.c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA(payload.c_str(), (scratch + "other\\uninstall.exe").c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(payload.c_str(), installed.c_str(), FALSE));
-    // The user's uninstall entry may start the installed uninstaller itself with "/finish": it
-    // is not the copy, and does nothing.
+    const std::vector<std::string> pending = PendingDeletions();
+
+    EXPECT_EQ(RunAndWait("\"" + copy + "\" /finish 1 \"C:\\Program Files\\Tarvelle\""), 1u);
     EXPECT_EQ(RunAndWait("\"" + installed + "\" /finish 0 \"C:\\Program Files\\Tarvelle\""), 1u);
-    EXPECT_TRUE(Exists(installed));
-    const std::string finish = "\"" + copy + "\" /finish 0 ";
-    EXPECT_EQ(RunAndWait(finish + "\"" + scratch + "other\""), 1u);
-    EXPECT_EQ(
-        RunAndWait(finish + "\"C:\\Program Files\\Tarvelle\\..\\..\\tvl-e2e-hand-over\\other\""),
-        1u);
-    EXPECT_TRUE(Exists(scratch + "other\\uninstall.exe"));
-    EXPECT_EQ(RunAndWait(finish + "\"c:\\PROGRAM FILES\\tarvelle\""), 0u);
-    EXPECT_FALSE(Exists(kRoot));
-    RemoveFromDriveC("tvl-e2e-hand-over");
-    RemoveFromDriveC("windows/temp/tarvelle-uninstall-e2e");
+    // Real handles of the right kinds, and a process that ends at once but is not the installed
+    // uninstaller.
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION other{};
+    std::string otherLine = "cmd.exe /c exit 0";
+    ASSERT_TRUE(CreateProcessA(nullptr, otherLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                               nullptr, nullptr, &startup, &other));
+    HANDLE process = nullptr;
+    ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), other.hProcess, GetCurrentProcess(), &process,
+                                SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, TRUE, 0));
+    const DWORD access = DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
+    HANDLE file = CreateFileA(installed.c_str(), access, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                              &inherited, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE folder =
+        CreateFileA(kRoot, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    &inherited, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    ASSERT_NE(folder, INVALID_HANDLE_VALUE);
+    const auto number = [](HANDLE handle) {
+        return std::to_string(reinterpret_cast<std::uintptr_t>(handle));
+    };
+    std::string line = "\"" + copy + "\" /finish " + std::to_string(other.dwProcessId) + " " +
+                       number(process) + " " + number(file) + " " + number(folder);
+    PROCESS_INFORMATION info{};
+    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                               &startup, &info));
+    DWORD code = 9998;
+    EXPECT_EQ(WaitForSingleObject(info.hProcess, 60000), WAIT_OBJECT_0);
+    GetExitCodeProcess(info.hProcess, &code);
+    EXPECT_EQ(code, 1u);
+    for (HANDLE handle :
+         {info.hProcess, info.hThread, other.hProcess, other.hThread, file, folder}) {
+        CloseHandle(handle);
+    }
+
+    EXPECT_EQ(FileBytes(installed), Payload("uninstall.exe"));
+    EXPECT_EQ(PendingDeletions(), pending) << "a copy scheduled a deletion";
+    RemoveFromDriveC("windows/temp/tarvelle-uninstall-mine");
+    RemoveFromDriveC("Program Files/Tarvelle");
 }
 
 // Run by tests/e2e/unprivileged_uninstall_check only, as a Unix user who may not change the

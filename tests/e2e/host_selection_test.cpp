@@ -196,6 +196,19 @@ TEST_F(HostSelectionScenario, DirectoryDialogRefusesAPartialPathAndTheBrowserCan
     ASSERT_TRUE(WaitUntilGone(refusal.window));
     EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open";
     EXPECT_EQ(ControlText(dialog, IDC_PLUGIN_DIRECTORY), "plugins");
+    // A name Windows keeps for a device, anywhere in the path, with or without an extension.
+    for (const char* device : {"CON", "nul.txt"}) {
+        const std::string typed = std::string("C:\\tvl-dev\\") + device + "\\Plug-Ins\\";
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+        ASSERT_TRUE(Click(dialog, IDOK));
+        const MessageBoxWindow named = WaitForMessageBox(*installer, "TarvelleSetup");
+        ASSERT_NE(named.window, nullptr) << typed << " was accepted";
+        EXPECT_EQ(named.text, std::string("Windows keeps the name \"") + device +
+                                  "\" for a device: a folder of that name could not be opened "
+                                  "or removed again. Please choose another folder.");
+        ASSERT_TRUE(Click(named.window, IDOK));
+        ASSERT_TRUE(WaitUntilGone(named.window));
+    }
 
     // The browser, cancelled, refills the edit box from the stored directory.
     ASSERT_TRUE(Click(dialog, IDC_CHANGE_DIRECTORY));

@@ -172,14 +172,22 @@ TEST_F(InstallPlanTest, PresetsThatFailMakeTheRunFail) {
     EXPECT_EQ(session.runState, RunState::ComponentsFailed);
 }
 
-TEST_F(InstallPlanTest, TwoHostsWithOneKeyKeepTheLaterPath) {
+TEST_F(InstallPlanTest, HostsOfOneKindKeepTheLaterPathAndRecordEveryEarlierCopy) {
     AddFound("Photoshop", tree.Path("ps6\\"), "photoshop");
+    AddFound("Paint Shop Pro", tree.Path("psp\\"), "paintshoppro");
     AddFound("Photoshop", tree.Path("ps7\\"), "photoshop");
+    AddFound("Photoshop", tree.Path("ps8\\"), "photoshop");
     RunInstall({kPageOk});
     EXPECT_EQ(session.runState, RunState::Succeeded);
     EXPECT_NE(ReadFileBytes(tree.Path("ps6\\Tarvelle_Pigmora_Demo.8bf")), "<missing>");
     EXPECT_EQ(RegistryString(kFilesKey, "filelocation.photoshop"),
+              tree.Path("ps8\\Tarvelle_Pigmora_Demo.8bf"));
+    EXPECT_EQ(RegistryString(kFilesKey, "filelocation.photoshop.1"),
+              tree.Path("ps6\\Tarvelle_Pigmora_Demo.8bf"));
+    EXPECT_EQ(RegistryString(kFilesKey, "filelocation.photoshop.2"),
               tree.Path("ps7\\Tarvelle_Pigmora_Demo.8bf"));
+    EXPECT_EQ(RegistryString(kFilesKey, "filelocation.paintshoppro"),
+              tree.Path("psp\\Tarvelle_Pigmora_Demo.8bf"));
 }
 
 TEST(ShortcutTest, LinkReadsBackWithAnAbsoluteTargetAndItsDescription) {

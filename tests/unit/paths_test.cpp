@@ -51,4 +51,18 @@ TEST(FolderHelpersTest, FolderOfKeepsTheSeparatorAndTrailingSeparatorIsAddedOnce
     EXPECT_EQ(WithTrailingSeparator(""), "");
 }
 
+TEST(DeviceNameTest, DeviceNamesWithAnyExtensionCaseOrSpacesAreFoundInAnyPlaceOfAPath) {
+    for (const char* device :
+         {"CON", "nul.txt", "Aux .tar.gz", "com1", "LPT9.x", "conout$", "COM\xC2\xB9", "prn  "}) {
+        EXPECT_TRUE(IsDeviceName(device)) << device;
+    }
+    for (const char* plain :
+         {"CONSOLE", "nul_", "com0", "com10", "lpt", "xcon", ".nul", "con$", "COM\xC2\xB4"}) {
+        EXPECT_FALSE(IsDeviceName(plain)) << plain;
+    }
+    EXPECT_EQ(DeviceNameIn("C:\\tvl-dev\\CON\\"), "CON");
+    EXPECT_EQ(DeviceNameIn("D:/a/nul.txt/b"), "nul.txt");
+    EXPECT_EQ(DeviceNameIn("\\\\server\\share\\Plug-Ins\\"), "");
+}
+
 }  // namespace
