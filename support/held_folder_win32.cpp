@@ -10,6 +10,7 @@
 #include "support/files.h"
 #include "support/held_folder.h"
 #include "support/link_trust.h"
+#include "support/paths.h"
 #include "support/wide_text.h"
 
 namespace {
@@ -26,27 +27,10 @@ bool Fail(DWORD error) {
     return false;
 }
 
-// A name that means exactly one entry of its folder: not "." or "..", no second name hidden in
-// it (a stream after ":"), none of the characters Windows gives a meaning in a path, and no
-// final dot or space, which the path calls drop and the handle calls keep.
-bool IsPlainName(const Text& name) {
-    if (name.IsEmpty() || name == "." || name == "..") {
-        return false;
-    }
-    for (const char byte : name.View()) {
-        if (static_cast<unsigned char>(byte) < 0x20 ||
-            std::strchr("\\/:*?\"<>|", byte) != nullptr) {
-            return false;
-        }
-    }
-    const char last = name[name.Length() - 1];
-    return last != '.' && last != ' ';
-}
-
 // Opens name relative to the folder handle parent. The NTSTATUS becomes the last error.
 OwnedHandle OpenRelative(void* parent, const Text& name, ACCESS_MASK access, ULONG share,
                          ULONG disposition, ULONG options, ULONG attributes = 0) {
-    if (!IsPlainName(name)) {
+    if (!IsPlainName(name.View())) {
         SetLastError(ERROR_INVALID_NAME);
         return OwnedHandle();
     }
@@ -106,7 +90,7 @@ Text RootOf(const std::string& path, std::size_t& namesStart) {
     const Text server(path.substr(2, serverEnd - 2));
     const Text share(path.substr(serverEnd + 1, shareEnd - serverEnd - 1));
     // "\\?\" and "\\.\" name devices and raw paths, not a server.
-    if (!IsPlainName(server) || !IsPlainName(share)) {
+    if (!IsPlainName(server.View()) || !IsPlainName(share.View())) {
         return Text();
     }
     namesStart = shareEnd + 1;
