@@ -2,16 +2,11 @@
 #include "discovery/host_finder.h"
 
 #include "discovery/host_folder_rule.h"
-#include "support/link_trust.h"
+#include "support/held_folder.h"
 
 namespace {
 
 constexpr std::uint32_t kReparsePoint = 0x400;
-
-// Strictly below: a later walk over another root may meet the same link again.
-bool IsBelow(const Text& path, const Text& folder) {
-    return path.Length() > folder.Length() && path.Left(folder.Length()) == folder;
-}
 
 }  // namespace
 
@@ -26,17 +21,10 @@ void HostFinder::VisitFile(const Text&) {}
 
 bool HostFinder::VisitDirectory(const DirectoryEntry& entry, const Text& path) {
     // A junction or link that a program without rights may have made is neither shown, entered
-    // nor taken for a host: the plug-in would be written wherever it points.
-    if ((entry.attributes & kReparsePoint) != 0) {
-        for (const Text& followed : followedLinks_) {
-            if (IsBelow(path, followed)) {
-                return false;
-            }
-        }
-        if (!MayFollowLinkAt(path.Left(path.Length() - 1))) {
-            return false;
-        }
-        followedLinks_.push_back(path);
+    // nor taken for a host: the plug-in would be written wherever it points. The installer
+    // writes only into folders it can hold, so a link is entered only where it could hold one.
+    if ((entry.attributes & kReparsePoint) != 0 && !HeldFolder().Open(path, false)) {
+        return false;
     }
     const FolderVerdict verdict = RecogniseHostFolder(entry.attributes, entry.name, path, *hosts_);
     if (verdict != FolderVerdict::Excluded) {

@@ -1,8 +1,6 @@
 // discovery/host_finder.h
 #pragma once
 
-#include <vector>
-
 #include "discovery/directory_walker.h"
 #include "discovery/host_record.h"
 
@@ -19,7 +17,4 @@ protected:
 
 private:
     HostList* hosts_;
-    // The links the walk has followed (each a directory path ending with "\"): below one of
-    // them, another link is not followed.
-    std::vector<Text> followedLinks_;
 };

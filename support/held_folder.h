@@ -10,10 +10,12 @@
 // A folder opened from the root of its drive or share one name at a time, every folder on the
 // way held open without sharing deletion. While it is held no folder on its path can be
 // renamed, moved or deleted, so the files created in it or removed from it through its handle
-// are in the folder that was checked, whatever another program does to the path meanwhile. A
-// junction or symbolic link on the way is crossed only where MayFollowLinkAt allows it; any
-// other refuses the folder, as does a name that is not a plain folder name ("..", a stream, a
-// device).
+// are in the folder that was checked, whatever another program does to the path meanwhile. One
+// junction or symbolic link on the way is crossed, where MayFollowLinkAt allows it: the link is
+// held, and the target that its own reparse data names is opened the same way from its root.
+// Any other link refuses the folder, a second one behind the first included, as do a link whose
+// data cannot be read or names no drive-letter path, and a name that is not a plain folder name
+// ("..", a stream, a device).
 class HeldFolder {
 public:
     HeldFolder() = default;

@@ -9,6 +9,7 @@
 #include "support/busy_file.h"
 #include "support/files.h"
 #include "support/held_folder.h"
+#include "support/link_target.h"
 #include "support/link_trust.h"
 #include "support/paths.h"
 #include "support/wide_text.h"
@@ -27,28 +28,11 @@ bool Fail(DWORD error) {
     return false;
 }
 
-// A name that means exactly one entry of its folder: not "." or "..", no second name hidden in
-// it (a stream after ":"), none of the characters Windows gives a meaning in a path, and no
-// final dot or space, which the path calls drop and the handle calls keep, and no device name,
-// which the handle calls make as a folder that no path call can reach again.
-bool IsPlainName(const Text& name) {
-    if (name.IsEmpty() || name == "." || name == ".." || IsDeviceName(name.Bytes())) {
-        return false;
-    }
-    for (const char byte : name.View()) {
-        if (static_cast<unsigned char>(byte) < 0x20 ||
-            std::strchr("\\/:*?\"<>|", byte) != nullptr) {
-            return false;
-        }
-    }
-    const char last = name[name.Length() - 1];
-    return last != '.' && last != ' ';
-}
-
 // Opens name relative to the folder handle parent. The NTSTATUS becomes the last error.
 OwnedHandle OpenRelative(void* parent, const Text& name, ACCESS_MASK access, ULONG share,
                          ULONG disposition, ULONG options, ULONG attributes = 0) {
-    if (!IsPlainName(name)) {
+    // A device name would be made as a folder that no path call can reach again.
+    if (!IsPlainName(name.View()) || IsDeviceName(name.Bytes())) {
         SetLastError(ERROR_INVALID_NAME);
         return OwnedHandle();
     }
@@ -108,7 +92,7 @@ Text RootOf(const std::string& path, std::size_t& namesStart) {
     const Text server(path.substr(2, serverEnd - 2));
     const Text share(path.substr(serverEnd + 1, shareEnd - serverEnd - 1));
     // "\\?\" and "\\.\" name devices and raw paths, not a server.
-    if (!IsPlainName(server) || !IsPlainName(share)) {
+    if (!IsPlainName(server.View()) || !IsPlainName(share.View())) {
         return Text();
     }
     namesStart = shareEnd + 1;
@@ -131,19 +115,82 @@ std::vector<Text> NamesAfter(const std::string& path, std::size_t start) {
     return names;
 }
 
+// Where a link leads, read through its own handle (the link's, not its target's) from the
+// reparse data the file system keeps for it. False where that cannot be read: Wine keeps none for
+// its links, which are Unix ones, and opens their target whatever it is asked.
+bool ReadLinkTarget(const OwnedHandle& link, const Text& linkFolder, Text& target) {
+    std::vector<std::uint8_t> data(kLongestReparseData);
+    DWORD bytes = 0;
+    if (!DeviceIoControl(link.Get(), FSCTL_GET_REPARSE_POINT, nullptr, 0, data.data(),
+                         static_cast<DWORD>(data.size()), &bytes, nullptr)) {
+        return false;
+    }
+    data.resize(bytes);
+    const std::wstring folder = WideFromText(linkFolder);
+    std::u16string path;
+    return LinkTargetPath(data, std::u16string(folder.begin(), folder.end()), path) &&
+           TextFromWide(std::wstring(path.begin(), path.end()), target);
+}
+
+// Opens root and then each name through the folder before it, appending every handle to chain;
+// path becomes the folder as opened, ending with "\". A junction or symbolic link on the way is
+// crossed only where mayCrossLink and MayFollowLinkAt allow it, to the target its own reparse
+// data names, which is opened the same way from its own root while the link's handle stays held.
+// Behind that link lies another drive's folder that may be any user's: no further link is
+// crossed, there or on the rest of the path.
+bool OpenChain(const Text& root, const std::vector<Text>& names, ULONG disposition,
+               bool mayCrossLink, std::vector<OwnedHandle>& chain, Text& path) {
+    chain.emplace_back(CreateFileA(root.CStr(), kFolderAccess,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!chain.back().IsOpen()) {
+        return false;
+    }
+    path = root;
+    for (const Text& name : names) {
+        const Text here = path + name.CStr();
+        OwnedHandle next = OpenRelative(
+            chain.back().Get(), name, kFolderAccess, FILE_SHARE_READ | FILE_SHARE_WRITE,
+            disposition, FILE_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT, FILE_ATTRIBUTE_NORMAL);
+        if (!next.IsOpen()) {
+            return false;
+        }
+        const bool isLink = OpenedALink(next, here);
+        chain.push_back(std::move(next));
+        if (isLink) {
+            Text target;
+            if (!mayCrossLink || !MayFollowLinkAt(here) ||
+                !ReadLinkTarget(chain.back(), path, target)) {
+                return Fail(kStoppedOnLink);
+            }
+            mayCrossLink = false;
+            // The target has to be there: nothing is made on another drive's behalf.
+            std::size_t namesStart = 0;
+            const Text targetRoot = RootOf(target.Bytes(), namesStart);
+            Text targetPath;
+            if (!OpenChain(targetRoot, NamesAfter(target.Bytes(), namesStart), FILE_OPEN, false,
+                           chain, targetPath)) {
+                return false;
+            }
+        }
+        path = here + "\\";
+    }
+    return true;
+}
+
 }  // namespace
 
 bool HeldFolder::Open(const Text& folder, bool create) {
     chain_.clear();
     path_.Clear();
     std::size_t namesStart = 0;
-    Text path = RootOf(folder.Bytes(), namesStart);
-    if (path.IsEmpty()) {
+    const Text root = RootOf(folder.Bytes(), namesStart);
+    if (root.IsEmpty()) {
         return Fail(ERROR_BAD_PATHNAME);
     }
     const std::vector<Text> names = NamesAfter(folder.Bytes(), namesStart);
     // Windows counts a path's length in UTF-16 units, not in our bytes.
-    std::size_t length = WideFromText(path).size();
+    std::size_t length = WideFromText(root).size();
     for (const Text& name : names) {
         length += WideFromText(name).size() + 1;
     }
@@ -151,35 +198,9 @@ bool HeldFolder::Open(const Text& folder, bool create) {
         return Fail(ERROR_FILENAME_EXCED_RANGE);
     }
     std::vector<OwnedHandle> chain;
-    chain.emplace_back(CreateFileA(path.CStr(), kFolderAccess,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!chain.back().IsOpen()) {
+    Text path;
+    if (!OpenChain(root, names, create ? FILE_OPEN_IF : FILE_OPEN, true, chain, path)) {
         return false;
-    }
-    constexpr ULONG kShare = FILE_SHARE_READ | FILE_SHARE_WRITE;
-    bool followedALink = false;
-    for (const Text& name : names) {
-        const Text here = path + name.CStr();
-        OwnedHandle next = OpenRelative(
-            chain.back().Get(), name, kFolderAccess, kShare, create ? FILE_OPEN_IF : FILE_OPEN,
-            FILE_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT, FILE_ATTRIBUTE_NORMAL);
-        if (!next.IsOpen()) {
-            return false;
-        }
-        if (OpenedALink(next, here)) {
-            if (followedALink || !MayFollowLinkAt(here)) {
-                return Fail(kStoppedOnLink);
-            }
-            followedALink = true;
-            next = OpenRelative(chain.back().Get(), name, kFolderAccess, kShare, FILE_OPEN,
-                                FILE_DIRECTORY_FILE);
-            if (!next.IsOpen()) {
-                return false;
-            }
-        }
-        chain.push_back(std::move(next));
-        path = here + "\\";
     }
     chain_ = std::move(chain);
     path_ = path;

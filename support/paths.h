@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <type_traits>
 
 class Text;
 
@@ -33,3 +35,25 @@ bool IsDeviceName(const std::string& name);
 
 // The first name of path that is a device name; empty when there is none.
 std::string DeviceNameIn(const std::string& path);
+
+// A name that means exactly one entry of its folder: not "." or "..", no second name hidden in
+// it (a stream after ":"), none of the characters Windows gives a meaning in a path, and no
+// final dot or space, which the path calls drop and the handle calls keep. The same for our bytes
+// and for the system's UTF-16 units: no byte of a multi-byte character is below 0x80.
+template <typename Char>
+bool IsPlainName(std::basic_string_view<Char> name) {
+    if (name.empty() || name.back() == Char('.') || name.back() == Char(' ')) {
+        return false;
+    }
+    for (const Char unit : name) {
+        if (static_cast<std::make_unsigned_t<Char>>(unit) < 0x20) {
+            return false;
+        }
+        for (const char special : std::string_view("\\/:*?\"<>|")) {
+            if (unit == Char(special)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}

@@ -217,6 +217,18 @@ protected:
         }
         return outcome;
     }
+
+    // From the start to the host list of the search of every fixed drive, which the installer
+    // offers when Program Files holds no host.
+    HWND ReachSelectionOfTheDrives() {
+        if (!StartSearch()) {
+            return nullptr;
+        }
+        const MessageBoxWindow question = WaitForMessageBox(*installer, "TarvelleSetup", 60s);
+        return question.window != nullptr && Click(question.window, IDYES)
+                   ? WaitForPageWithControl(*installer, IDC_HOST_LIST, 120s)
+                   : nullptr;
+    }
 };
 
 TEST_F(FaultScenario, DamagedAndMissingPayloadsAreReportedAndTheUsersFileIsKept) {
@@ -314,34 +326,32 @@ TEST_F(FaultScenario, AReadOnlyHostFileInAnOddlyNamedFolderIsKept) {
     SetFileAttributesA(hostFile.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-// The host's plug-in folder is a 24 KiB file system of its own, too small for the plug-in.
-class FullDisk {
+// The host's drive is a 24 KiB file system of its own, too small for the plug-in: the whole
+// drive, as a file system mounted on a folder is a mount point, which Wine shows as a link.
+class FullDrive {
 public:
-    explicit FullDisk(const std::string& unixFolder) : folder_(unixFolder) {
-        mounted_ = RunUnixShell("[ \"$(id -u)\" -eq 0 ] && mkdir -p '" + folder_ +
-                                "' && mount -t tmpfs -o size=24k tvl-full '" + folder_ + "'");
+    FullDrive() {
+        mounted_ = RunUnixShell(
+            "[ \"$(id -u)\" -eq 0 ] && mount -t tmpfs -o size=24k tvl-full '" TVL_TEST_DRIVE_F "'");
     }
-    ~FullDisk() {
+    ~FullDrive() {
         if (mounted_) {
-            RunUnixShell("umount -l '" + folder_ + "'");
+            RunUnixShell("umount -l '" TVL_TEST_DRIVE_F "'");
         }
     }
     bool Mounted() const { return mounted_; }
 
 private:
-    std::string folder_;
     bool mounted_ = false;
 };
 
 TEST_F(FaultScenario, ADiskThatFillsUpDuringTheWriteKeepsTheOldFileWhole) {
-    ProgramFilesTree tree("tvl-e2e-full");
-    ASSERT_TRUE(tree.Make("Photoshop"));
-    FullDisk disk(UnixPathOnDriveC("Program Files/tvl-e2e-full/Photoshop/Plug-Ins"));
-    if (!disk.Mounted()) {
+    FullDrive drive;
+    if (!drive.Mounted()) {
         GTEST_SKIP() << "mounting a small file system needs root";
     }
-    const std::string folder = "C:\\Program Files\\tvl-e2e-full\\Photoshop\\Plug-Ins\\tvl";
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(RunUnixShell("mkdir -p '" TVL_TEST_DRIVE_F "/Photoshop/Plug-Ins/tvl'"));
+    const std::string folder = "F:\\Photoshop\\Plug-Ins\\tvl";
     const std::string hostFile = folder + "\\Tarvelle_Pigmora_Demo.8bf";
     WriteFile(hostFile, std::string(12000, 'p'));
     ULARGE_INTEGER free{};
@@ -351,11 +361,13 @@ TEST_F(FaultScenario, ADiskThatFillsUpDuringTheWriteKeepsTheOldFileWhole) {
     const auto before = FolderSnapshot(folder);
 
     Start();
-    HWND summary = ReachSummary();
+    HWND page = ReachSelectionOfTheDrives();
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(Click(page, IDOK));
+    HWND summary = WaitForPageWithText(kSummaryStart);
     ASSERT_NE(summary, nullptr);
     const Outcome outcome = Install(summary);
-    const std::string recorded =
-        "c:\\program files\\tvl-e2e-full\\photoshop\\plug-ins\\tvl\\Tarvelle_Pigmora_Demo.8bf";
+    const std::string recorded = "f:\\photoshop\\plug-ins\\tvl\\Tarvelle_Pigmora_Demo.8bf";
     EXPECT_EQ(outcome.boxes, std::vector<std::string>{ErrorBoxText(recorded)});
     EXPECT_EQ(outcome.closingPage, ErrorPageText("\nError writing file " + recorded));
     EXPECT_TRUE(FileBytes(hostFile) == std::string(12000, 'p'));
@@ -443,11 +455,7 @@ TEST_F(FaultScenario, LinksAndLookAlikeNamesOutsideProgramFilesRedirectNothing) 
     const std::set<std::string> before = FolderSnapshot("C:\\tvl-e2e-victim");
 
     Start();
-    ASSERT_TRUE(StartSearch());
-    const MessageBoxWindow question = WaitForMessageBox(*installer, "TarvelleSetup", 60s);
-    ASSERT_NE(question.window, nullptr);
-    ASSERT_TRUE(Click(question.window, IDYES));
-    HWND page = WaitForPageWithControl(*installer, IDC_HOST_LIST, 120s);
+    HWND page = ReachSelectionOfTheDrives();
     ASSERT_NE(page, nullptr);
     const std::vector<ListLine> lines = ListLines(page, IDC_HOST_LIST);
     ASSERT_EQ(lines.size(), 3u) << "a host reached through a link was found";

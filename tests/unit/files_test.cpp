@@ -10,7 +10,10 @@
 #include "support/exception.h"
 #include "support/file_sink.h"
 #include "support/files.h"
+#include "support/held_folder.h"
+#include "support/link_trust.h"
 #include "support/registry_key.h"
+#include "tests/e2e/driver.h"
 #include "tests/unit/temp_tree.h"
 
 namespace {
@@ -107,6 +110,57 @@ TEST(MakeDirectoriesTest, RefusesAPathTooLongWithoutMakingItsParents) {
         tree.Path(std::string(kLongestDirectoryPath - tree.Root().size() - 2, 'x') + "\\");
     ASSERT_EQ(longest.size(), kLongestDirectoryPath);
     EXPECT_TRUE(MakeDirectories(Text(longest)));
+}
+
+TEST(HeldFolderTest, NoFolderOnItsPathCanBeRenamedOrDeletedWhileItIsHeld) {
+    TempTree tree("tvl-held");
+    tree.Make("a\\b");
+    {
+        HeldFolder held;
+        ASSERT_TRUE(held.Open(Text(tree.Path("a\\b")), false));
+        EXPECT_EQ(held.Path(), tree.Path("a\\b\\"));
+        EXPECT_FALSE(MoveFileA(tree.Path("a").c_str(), tree.Path("moved").c_str()));
+        EXPECT_FALSE(MoveFileA(tree.Path("a\\b").c_str(), tree.Path("a\\moved").c_str()));
+        EXPECT_FALSE(RemoveDirectoryA(tree.Path("a\\b").c_str()));
+    }
+    EXPECT_TRUE(MoveFileA(tree.Path("a\\b").c_str(), tree.Path("a\\moved").c_str()))
+        << "the folder stayed pinned after it was let go";
+}
+
+TEST(LinkTrustTest, OnlyFoldersBelowTheProgramFilesFoldersThemselvesAreTrusted) {
+    for (const char* trusted : {"C:\\Program Files\\Moved", "c:\\PROGRAM FILES\\Moved\\Deeper",
+                                "C:\\Program Files (x86)\\Moved"}) {
+        EXPECT_TRUE(MayFollowLinkAt(Text(trusted))) << trusted;
+    }
+    for (const char* refused :
+         {"C:\\Program Files Evil\\Moved", "C:\\Program FilesMoved",
+          "C:\\Program Files (x86) Evil\\Moved", "C:\\Moved", "D:\\Program Files\\Moved"}) {
+        EXPECT_FALSE(MayFollowLinkAt(Text(refused))) << refused;
+    }
+}
+
+// Links made on the Unix side of the prefix (Wine makes none itself) in Program Files, where one
+// link may be crossed.
+class ProgramFilesLinksTest : public ::testing::Test {
+protected:
+    void TearDown() override { e2e::RemoveFromDriveC("Program Files/" + name_); }
+
+    const std::string name_ = "tvl-unit-links-" + std::to_string(GetCurrentProcessId());
+    const std::string folder_ = "C:\\Program Files\\" + name_ + "\\";
+};
+
+TEST_F(ProgramFilesLinksTest, ALinkToALinkIsNeverCrossed) {
+    const std::string unixFolder = e2e::UnixPathOnDriveC("Program Files/" + name_);
+    ASSERT_TRUE(e2e::RunUnixShell("mkdir -p '" + unixFolder + "/victim' && cd '" + unixFolder +
+                                  "' && ln -s victim inner && ln -s inner outer"));
+    ASSERT_TRUE(MayFollowLinkAt(Text(folder_ + "outer")));
+    HeldFolder held;
+    EXPECT_TRUE(held.Open(Text(folder_ + "victim"), false));
+    EXPECT_FALSE(held.Open(Text(folder_ + "outer"), false));
+    EXPECT_FALSE(held.IsOpen());
+    EXPECT_FALSE(MakeDirectories(Text(folder_ + "outer\\tvl")));
+    EXPECT_EQ(GetFileAttributesA((folder_ + "victim\\tvl").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "a folder was made through the links";
 }
 
 class RegistryKeyTest : public ::testing::Test {
