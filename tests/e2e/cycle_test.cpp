@@ -345,7 +345,8 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
         const PlantedLibraries planted({UserTempFolder(), WindowsTempFolder()});
         ASSERT_TRUE(planted.Ready());
         EXPECT_EQ(Uninstall(), "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.");
-        EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, 20s)) << "the install folder is left";
+        EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, kPageTimeout))
+            << "the install folder is left";
         // The copy's last step; its libraries are all loaded by then.
         std::string copy;
         WaitUntil([&] {
@@ -497,7 +498,7 @@ TEST_F(CycleScenario, NothingIsRemovedWhileAFileIsInUseAndWhatStaysIsNamedWithIt
                           REG_SZ, sameFile.c_str(), static_cast<DWORD>(sameFile.size() + 1)),
               ERROR_SUCCESS);
     EXPECT_EQ(Uninstall(), "Tarvelle Pigmora Demo and Tarvelle Shell have been removed.");
-    EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, 20s));
+    EXPECT_TRUE(WaitUntil([] { return !Exists(kRoot); }, kPageTimeout));
     EXPECT_FALSE(Exists(plugin));
     EXPECT_FALSE(KeyExists(contract::kProductKey));
 }

@@ -3,6 +3,7 @@
 
 #include <psapi.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -108,16 +109,66 @@ std::size_t InstallerProcess::PeakWorkingSetBytes() const {
     return counters.PeakWorkingSetSize;
 }
 
+std::string VisibleWindowsOf(const InstallerProcess& process) {
+    struct Listing {
+        DWORD processId;
+        std::string text;
+    } listing{process.Id(), std::string()};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* listing = reinterpret_cast<Listing*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == listing->processId && IsWindowVisible(window)) {
+                // The first child with a text: a page's heading or a box's message.
+                std::string first;
+                for (HWND child = GetWindow(window, GW_CHILD); child != nullptr && first.empty();
+                     child = GetWindow(child, GW_HWNDNEXT)) {
+                    first = WindowText(child);
+                }
+                listing->text += "\n    " + ClassName(window) + " \"" + WindowText(window) +
+                                 "\": \"" + first.substr(0, 120) + "\"";
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&listing));
+    return listing.text.empty() ? std::string(" none") : listing.text;
+}
+
+namespace {
+
+// Says what a window wait that timed out was waiting for, and what was there instead.
+void ReportTimeout(const InstallerProcess& process, const std::string& awaited,
+                   std::chrono::milliseconds timeout) {
+    if (timeout.count() == 0) {
+        return;  // a look, not a wait
+    }
+    std::printf("%s", ("waited " + std::to_string(timeout.count() / 1000) + " s for " + awaited +
+                       "; the program showed:" + VisibleWindowsOf(process) + "\n")
+                          .c_str());
+    std::fflush(stdout);
+}
+
+std::string Named(const char* value) {
+    return value != nullptr ? "\"" + std::string(value) + "\"" : std::string("any");
+}
+
+}  // namespace
+
 HWND WaitForWindow(const InstallerProcess& process, const char* className, const char* caption,
                    std::chrono::milliseconds timeout) {
     WindowSearch search{process.Id(), className, caption, nullptr};
-    PollUntil(
-        [&] {
-            search.found = nullptr;
-            EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeout);
+    if (!PollUntil(
+            [&] {
+                search.found = nullptr;
+                EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+                return search.found != nullptr;
+            },
+            timeout)) {
+        ReportTimeout(process,
+                      "a window of class " + Named(className) + " and caption " + Named(caption),
+                      timeout);
+    }
     return search.found;
 }
 
@@ -128,25 +179,34 @@ bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout) {
 HWND WaitForPage(const InstallerProcess& process, int textId, const std::string& text,
                  std::chrono::milliseconds timeout) {
     HWND page = nullptr;
-    PollUntil(
-        [&] {
-            page = WaitForWindow(process, "#32770", "Tarvelle Installer", 0ms);
-            return page != nullptr && ControlText(page, textId) == text;
-        },
-        timeout);
-    return page != nullptr && ControlText(page, textId) == text ? page : nullptr;
+    if (!PollUntil(
+            [&] {
+                page = WaitForWindow(process, "#32770", "Tarvelle Installer", 0ms);
+                return page != nullptr && ControlText(page, textId) == text;
+            },
+            timeout)) {
+        ReportTimeout(process,
+                      "a page whose control " + std::to_string(textId) + " reads \"" +
+                          text.substr(0, 120) + "\"",
+                      timeout);
+        return nullptr;
+    }
+    return page;
 }
 
 HWND WaitForPageWithControl(const InstallerProcess& process, int id,
                             std::chrono::milliseconds timeout) {
     HWND page = nullptr;
-    PollUntil(
-        [&] {
-            page = WaitForWindow(process, "#32770", "Tarvelle Installer", 0ms);
-            return page != nullptr && ControlExists(page, id);
-        },
-        timeout);
-    return page != nullptr && ControlExists(page, id) ? page : nullptr;
+    if (!PollUntil(
+            [&] {
+                page = WaitForWindow(process, "#32770", "Tarvelle Installer", 0ms);
+                return page != nullptr && ControlExists(page, id);
+            },
+            timeout)) {
+        ReportTimeout(process, "a page with control " + std::to_string(id), timeout);
+        return nullptr;
+    }
+    return page;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
@@ -420,7 +480,8 @@ bool RunUnixShell(const std::string& command) {
     }
     if (!PollUntil(
             [&] { return GetFileAttributesA(windowsMarker.c_str()) != INVALID_FILE_ATTRIBUTES; },
-            120s)) {
+            kSearchTimeout)) {
+        std::printf("the shell command did not end within its limit: %s\n", command.c_str());
         return false;
     }
     char status[16] = {};
@@ -441,16 +502,9 @@ std::string UnixPathOnDriveC(const std::string& relative) {
 }
 
 bool RemoveFromDriveC(const std::string& relative) {
-    // Moved out of drive C: at once and deleted behind the next scenarios' backs: deleting a tree
-    // of 200,000 folders takes minutes, and a scenario that searches must not find it meanwhile.
-    static int counter = 0;
-    const std::string trash = UnixPathOnDriveC("../tvl-e2e-trash");
-    const std::string moved =
-        trash + "/" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+    // Gone before the next scenario starts: a tree deleted behind its back would slow it down.
     const std::string path = UnixPathOnDriveC(relative);
-    return RunUnixShell("mkdir -p \"" + trash + "\" && if [ -e \"" + path + "\" ] || [ -L \"" +
-                        path + "\" ]; then mv \"" + path + "\" \"" + moved + "\" && (rm -rf \"" +
-                        moved + "\" >/dev/null 2>&1 &); fi");
+    return RunUnixShell("rm -rf \"" + path + "\"");
 }
 
 void SaveScreenshot(const std::string& name) {

@@ -15,7 +15,14 @@
 namespace e2e {
 
 using namespace std::chrono_literals;
-constexpr std::chrono::milliseconds kPageTimeout = 10s;
+// How long a wait may take before it fails: limits that a machine busy with another build and
+// test run beside this one stays within. A passing wait ends as soon as the program has done
+// what was awaited, so only a failure takes this long.
+// The next page or box the program shows, a process's end, a click's effect.
+constexpr std::chrono::milliseconds kPageTimeout = 60s;
+// A search of Program Files or of every fixed drive over the scenarios' trees, or a shell
+// command that prepares or removes one.
+constexpr std::chrono::milliseconds kSearchTimeout = 600s;
 
 // The installer's process, started with a command line; killed if still running when the
 // object goes.
@@ -37,6 +44,10 @@ public:
 private:
     PROCESS_INFORMATION info_{};
 };
+
+// A window wait that timed out says on the test's output what it waited for and which windows
+// of the process were on screen instead, each with its class, caption and first text.
+std::string VisibleWindowsOf(const InstallerProcess& process);
 
 // A top-level window of the process with this class and caption, visible; null on timeout.
 HWND WaitForWindow(const InstallerProcess& process, const char* className, const char* caption,

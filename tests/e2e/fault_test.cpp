@@ -209,7 +209,7 @@ protected:
                 return closing != nullptr && closing != summary &&
                        ControlText(closing, IDC_PAGE_TEXT).rfind(kSummaryStart, 0) != 0;
             },
-            90s);
+            kSearchTimeout);
         if (closing != nullptr && closing != summary) {
             outcome.closingPage = ControlText(closing, IDC_PAGE_TEXT);
             Click(closing, IDOK);
@@ -224,9 +224,10 @@ protected:
         if (!StartSearch()) {
             return nullptr;
         }
-        const MessageBoxWindow question = WaitForMessageBox(*installer, "TarvelleSetup", 60s);
+        const MessageBoxWindow question =
+            WaitForMessageBox(*installer, "TarvelleSetup", kSearchTimeout);
         return question.window != nullptr && Click(question.window, IDYES)
-                   ? WaitForPageWithControl(*installer, IDC_HOST_LIST, 120s)
+                   ? WaitForPageWithControl(*installer, IDC_HOST_LIST, kSearchTimeout)
                    : nullptr;
     }
 };
@@ -421,7 +422,7 @@ TEST_F(FaultScenario, ASymbolicLinkLoopDoesNotKeepTheSearchGoing) {
     ASSERT_TRUE(RunUnixShell("cd \"" + UnixPathOnDriveC("Program Files/tvl-e2e-loop") +
                              "\" && ln -s . again && ln -s .. up"));
     Start();
-    HWND page = ReachSelection(60s);
+    HWND page = ReachSelection(kSearchTimeout);
     ASSERT_NE(page, nullptr) << "the search did not end";
     const std::vector<ListLine> lines = ListLines(page, IDC_HOST_LIST);
     ASSERT_GE(lines.size(), 2u);
@@ -488,7 +489,7 @@ TEST_F(FaultScenario, ATreeOf200000DirectoriesIsSearchedInBoundedMemory) {
                                      "exit 1; done"));
         }
         Start();
-        HWND page = ReachSelection(600s);
+        HWND page = ReachSelection(3 * kSearchTimeout);
         ASSERT_NE(page, nullptr) << "the search did not end";
         EXPECT_EQ(ListLines(page, IDC_HOST_LIST).size(), 2u);
         peak[run] = installer->PeakWorkingSetBytes();

@@ -21,7 +21,8 @@ bool Ticked(const ListLine& line) {
 class HostSelectionScenario : public WizardScenario {
 protected:
     HWND OpenSelectionPage() {
-        return StartSearch() ? WaitForPageWithControl(*installer, IDC_HOST_LIST, 30s) : nullptr;
+        return StartSearch() ? WaitForPageWithControl(*installer, IDC_HOST_LIST, kSearchTimeout)
+                             : nullptr;
     }
 };
 
@@ -121,7 +122,7 @@ TEST_F(HostSelectionScenario, EveryPageAnswersTheKeyboardAlone) {
     HWND notice = WaitForPage(*installer, IDC_PAGE_TEXT, kNotice);
     ASSERT_NE(notice, nullptr);
     ASSERT_TRUE(PressKey(notice, VK_RETURN));
-    HWND page = WaitForPageWithControl(*installer, IDC_HOST_LIST, 30s);
+    HWND page = WaitForPageWithControl(*installer, IDC_HOST_LIST, kSearchTimeout);
     ASSERT_NE(page, nullptr);
     HWND list = GetDlgItem(page, IDC_HOST_LIST);
     for (int tab = 0; tab < 6 && FocusedControl(page) != list; ++tab) {
@@ -244,7 +245,8 @@ TEST_F(HostSelectionScenario, NoHostPageOffersSkip) {
     RunUnixShell("rm -rf '" TVL_TEST_DRIVE_F "'/*");
     Start();
     ASSERT_TRUE(StartSearch());
-    const MessageBoxWindow question = WaitForMessageBox(*installer, "TarvelleSetup", 60s);
+    const MessageBoxWindow question =
+        WaitForMessageBox(*installer, "TarvelleSetup", kSearchTimeout);
     ASSERT_NE(question.window, nullptr);
     ASSERT_TRUE(Click(question.window, IDYES));
     HWND page = WaitForPage(*installer, IDC_PAGE_TEXT,
@@ -254,7 +256,7 @@ TEST_F(HostSelectionScenario, NoHostPageOffersSkip) {
                             "install the files to.\n\nTo find more info on standard plugin "
                             "directories for your host application, please consult the host "
                             "application's product documentation.",
-                            120s);
+                            kSearchTimeout);
     ASSERT_NE(page, nullptr) << "the no-host page did not appear";
     EXPECT_EQ(ControlText(page, IDCANCEL), "Skip");
     ASSERT_TRUE(Click(page, IDCANCEL));

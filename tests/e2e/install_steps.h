@@ -91,7 +91,7 @@ protected:
     }
 
     // From the start to the host selection page with both choices kept.
-    HWND ReachSelection(std::chrono::milliseconds searchTimeout = 30s) {
+    HWND ReachSelection(std::chrono::milliseconds searchTimeout = kSearchTimeout) {
         return StartSearch() ? WaitForPageWithControl(*installer, IDC_HOST_LIST, searchTimeout)
                              : nullptr;
     }

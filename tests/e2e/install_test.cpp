@@ -118,7 +118,7 @@ TEST_F(InstallScenario, HostFileHeldOpenEndsOnTheErrorPageAndKeepsItsContent) {
     ASSERT_TRUE(Click(summary, IDOK));
     const std::string recorded =
         "c:\\program files\\tvl-e2e-held\\photoshop\\plug-ins\\tvl\\Tarvelle_Pigmora_Demo.8bf";
-    const MessageBoxWindow box = WaitForMessageBox(*installer, "TarvelleSetup", 60s);
+    const MessageBoxWindow box = WaitForMessageBox(*installer, "TarvelleSetup");
     ASSERT_NE(box.window, nullptr) << "no message for the file that could not be written";
     EXPECT_EQ(box.text, "Error writing file '" + recorded +
                             "'.\nMake sure the host application is not running and retry the "

@@ -112,7 +112,8 @@ protected:
     }
 
     // A message page whose text begins with start.
-    HWND WaitForPageWithText(const std::string& start, std::chrono::milliseconds timeout = 30s) {
+    HWND WaitForPageWithText(const std::string& start,
+                             std::chrono::milliseconds timeout = kPageTimeout) {
         HWND page = nullptr;
         WaitUntil(
             [&] {
@@ -132,7 +133,7 @@ protected:
                 asked = WaitForWindow(*installer, "#32770", "TarvelleSetup", 0ms) != nullptr;
                 return asked || !installer->Running();
             },
-            60s);
+            kPageTimeout);
         return !asked && installer->WaitForExit(0ms);
     }
 };
