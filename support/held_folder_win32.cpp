@@ -31,12 +31,13 @@ bool Fail(DWORD error) {
 // Opens name relative to the folder handle parent. The NTSTATUS becomes the last error.
 OwnedHandle OpenRelative(void* parent, const Text& name, ACCESS_MASK access, ULONG share,
                          ULONG disposition, ULONG options, ULONG attributes = 0) {
-    // A device name would be made as a folder that no path call can reach again.
-    if (!IsPlainName(name.View()) || IsDeviceName(name.Bytes())) {
+    std::wstring wide = WideFromText(name);
+    // A device name would be made as a folder that no path call can reach again. Asked of the
+    // system's own units: a code page of one byte a character has "COM¹"'s digit as a byte.
+    if (!IsPlainName(name.View()) || IsDeviceName(std::wstring_view(wide))) {
         SetLastError(ERROR_INVALID_NAME);
         return OwnedHandle();
     }
-    std::wstring wide = WideFromText(name);
     if (wide.empty()) {
         SetLastError(ERROR_NO_UNICODE_TRANSLATION);
         return OwnedHandle();

@@ -54,32 +54,12 @@ bool IsFullDirectoryPath(const std::string& text) {
     return shareEnd != std::string::npos && shareEnd > serverEnd + 1;
 }
 
-bool IsDeviceName(const std::string& name) {
-    // Windows 10 reads the name up to its first dot, without the spaces before it.
-    std::string base = name.substr(0, name.find('.'));
-    base.erase(base.find_last_not_of(' ') + 1);
-    Text lowered(base);
-    lowered.MakeLower();
-    const std::string& stem = lowered.Bytes();
-    if (stem == "con" || stem == "prn" || stem == "aux" || stem == "nul" || stem == "conin$" ||
-        stem == "conout$") {
-        return true;
-    }
-    if (stem.size() < 4 || (stem.compare(0, 3, "com") != 0 && stem.compare(0, 3, "lpt") != 0)) {
-        return false;
-    }
-    const std::string digit = stem.substr(3);
-    // "¹", "²" and "³" in UTF-8 count as digits too.
-    return (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') || digit == "\xC2\xB9" ||
-           digit == "\xC2\xB2" || digit == "\xC2\xB3";
-}
-
 std::string DeviceNameIn(const std::string& path) {
     std::size_t start = 0;
     while (start <= path.size()) {
         const std::size_t end = std::min(path.find_first_of("\\/", start), path.size());
         const std::string name = path.substr(start, end - start);
-        if (!name.empty() && IsDeviceName(name)) {
+        if (!name.empty() && IsDeviceName(std::string_view(name))) {
             return name;
         }
         start = end + 1;

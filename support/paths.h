@@ -31,7 +31,48 @@ bool IsFullDirectoryPath(const std::string& text);
 // AUX, NUL, COM1 to COM9 and LPT1 to LPT9, with the superscript digits too, CONIN$ and
 // CONOUT$), in any case, alone or before an extension and spaces: such a name opens the device,
 // and a folder made under it by the handle calls cannot be removed by the path calls.
-bool IsDeviceName(const std::string& name);
+template <typename Char>
+bool IsDeviceName(std::basic_string_view<Char> name) {
+    // Windows 10 reads the name up to its first dot, without the spaces before it.
+    std::basic_string_view<Char> base = name.substr(0, name.find(Char('.')));
+    while (!base.empty() && base.back() == Char(' ')) {
+        base.remove_suffix(1);
+    }
+    const auto is = [&base](std::string_view device) {
+        if (base.size() < device.size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < device.size(); ++i) {
+            const auto unit = static_cast<std::make_unsigned_t<Char>>(base[i]);
+            if ((unit >= 'A' && unit <= 'Z' ? unit + ('a' - 'A') : unit) !=
+                static_cast<unsigned char>(device[i])) {
+                return false;
+            }
+        }
+        return true;
+    };
+    for (const std::string_view device : {"con", "prn", "aux", "nul", "conin$", "conout$"}) {
+        if (base.size() == device.size() && is(device)) {
+            return true;
+        }
+    }
+    if (!is("com") && !is("lpt")) {
+        return false;
+    }
+    const std::basic_string_view<Char> digit = base.substr(3);
+    const auto unit = [&digit](std::size_t i) {
+        return static_cast<std::make_unsigned_t<Char>>(digit[i]);
+    };
+    if (digit.size() == 1 && unit(0) >= '1' && unit(0) <= '9') {
+        return true;
+    }
+    // "¹", "²" and "³" count as digits too: one UTF-16 unit, or two UTF-8 bytes.
+    const auto superscript = [](unsigned value) {
+        return value == 0xB9 || value == 0xB2 || value == 0xB3;
+    };
+    return sizeof(Char) == 1 ? digit.size() == 2 && unit(0) == 0xC2 && superscript(unit(1))
+                             : digit.size() == 1 && superscript(unit(0));
+}
 
 // The first name of path that is a device name; empty when there is none.
 std::string DeviceNameIn(const std::string& path);

@@ -29,10 +29,14 @@ public:
     FileRemoval& operator=(const FileRemoval&) = delete;
     ~FileRemoval();
 
+    // What a file that this user may not change means: that only an administrator can go on
+    // (the install folder's files), or, in a folder that anyone may have made and closed to
+    // administrators (a host's), that the file stays and is named.
+    enum class WhenDenied { AskForAdministrator, Refuse };
     // Opens path (a full path) for deletion. A file that is missing already counts as removed;
-    // a file added before under another name (another case, another link of the path) is the
-    // same file, removed once.
-    void Add(const std::string& path);
+    // the same name of the same folder added before (in another case, or through another path
+    // to the folder) is removed once. Another name of the same file is a name of its own.
+    void Add(const std::string& path, WhenDenied denied = WhenDenied::AskForAdministrator);
     // Marks every file added, once; what keeps the removal back.
     const RemovalObstacles& Mark();
     // With no obstacle: lets every marked file go, and answers the paths added whose files are
@@ -44,6 +48,8 @@ public:
     // name that is no plain name) or not removed because that would change a file that has
     // another name.
     const std::vector<std::string>& Refused() const { return refused_; }
+    // The paths whose files Finish removed, not those that were missing already.
+    const std::vector<std::string>& Removed() const { return removed_; }
 
 private:
     struct OpenedFile {
@@ -52,6 +58,7 @@ private:
         HeldFolder folder;
         OwnedHandle file;
         file_handle::FileIdentity identity;
+        file_handle::FileIdentity folderIdentity;
         std::uint32_t attributes = 0;  // as found, to put back when the removal is given up
         bool marked = false;
     };
@@ -60,6 +67,7 @@ private:
 
     std::vector<OpenedFile> opened_;
     std::vector<std::string> refused_;
+    std::vector<std::string> removed_;
     std::vector<std::string> added_;
     RemovalObstacles obstacles_;
     bool markTried_ = false;

@@ -38,16 +38,23 @@ FileRemoval::~FileRemoval() {
     GiveUp();
 }
 
-void FileRemoval::Add(const std::string& path) {
+void FileRemoval::Add(const std::string& path, WhenDenied denied) {
     added_.push_back(path);
     OpenedFile entry;
     entry.paths.push_back(path);
     const std::string folderPath = FolderOf(path);
     entry.name = Text(path.substr(folderPath.size()));
+    const auto deny = [&] {
+        if (denied == WhenDenied::Refuse) {
+            refused_.push_back(path);
+        } else {
+            obstacles_.needsAdministrator = true;
+        }
+    };
     if (!entry.folder.Open(Text(folderPath), false)) {
         const DWORD error = GetLastError();
         if (IsDenied(error)) {
-            obstacles_.needsAdministrator = true;
+            deny();
         } else if (!IsMissing(error)) {
             refused_.push_back(path);  // a link on the way, or not a folder name at all
         }
@@ -57,7 +64,7 @@ void FileRemoval::Add(const std::string& path) {
     if (!entry.file.IsOpen()) {
         const DWORD error = GetLastError();
         if (IsDenied(error)) {
-            obstacles_.needsAdministrator = true;
+            deny();
         } else if (IsBusyFileError(error)) {
             obstacles_.inUse.push_back(path);
         } else if (!IsMissing(error)) {
@@ -66,18 +73,23 @@ void FileRemoval::Add(const std::string& path) {
         return;
     }
     if (!file_handle::ReadIdentity(entry.file.Get(), entry.identity) ||
+        !file_handle::ReadIdentity(entry.folder.Handle(), entry.folderIdentity) ||
         !file_handle::ReadAttributes(entry.file.Get(), entry.attributes)) {
         refused_.push_back(path);
         return;
     }
+    Text name = entry.name;
+    name.MakeLower();
     for (OpenedFile& earlier : opened_) {
-        if (earlier.identity == entry.identity) {
+        Text earlierName = earlier.name;
+        if (earlier.identity == entry.identity && earlier.folderIdentity == entry.folderIdentity &&
+            earlierName.MakeLower() == name) {
             earlier.paths.push_back(path);
             return;
         }
     }
     if (!MayChange(entry.folder)) {
-        obstacles_.needsAdministrator = true;
+        deny();
         return;
     }
     opened_.push_back(std::move(entry));
@@ -142,17 +154,21 @@ std::vector<std::string> FileRemoval::Finish() {
         return added_;
     }
     std::vector<std::string> left = refused_;
+    // Every handle first: a file marked through one name goes only when no handle is open on it
+    // through any of its names.
+    for (OpenedFile& entry : opened_) {
+        entry.file.Close();
+    }
     for (OpenedFile& entry : opened_) {
         if (!entry.marked) {
             continue;
         }
-        entry.file.Close();
         // Gone for certain: a file another program holds with deletion shared stays until that
         // program lets it go, and some file systems report a deletion that did not happen.
         const OwnedHandle still = entry.folder.OpenFile(entry.name, FILE_READ_ATTRIBUTES);
-        if (still.IsOpen() || !IsMissing(GetLastError())) {
-            left.insert(left.end(), entry.paths.begin(), entry.paths.end());
-        }
+        std::vector<std::string>& outcome =
+            still.IsOpen() || !IsMissing(GetLastError()) ? left : removed_;
+        outcome.insert(outcome.end(), entry.paths.begin(), entry.paths.end());
     }
     opened_.clear();
     return left;

@@ -10,6 +10,13 @@ bool RemoveFileIfPresent(const std::string& path) {
     return !removal.Mark().Any() && removal.Finish().empty();
 }
 
+bool FileIsThere(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    HeldFolder held;
+    return held.Open(Text(folder), false) &&
+           held.OpenFile(Text(path.substr(folder.size())), 0).IsOpen();
+}
+
 void RemoveFolderIfEmpty(const std::string& folder) {
     const std::string path = folder.substr(0, folder.find_last_not_of("\\/") + 1);
     const std::string parent = FolderOf(path);

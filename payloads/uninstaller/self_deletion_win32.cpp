@@ -6,6 +6,7 @@
 
 #include <sddl.h>
 
+#include <charconv>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -186,15 +187,15 @@ bool StartCopy(const std::string& own, const std::string& copy, const std::strin
 // A handle number of the command line, as this process holds it; none for anything but a whole
 // decimal number.
 void* HandleAt(const std::string& number) {
-    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos ||
-        number.size() > 20) {
-        return nullptr;
-    }
-    return reinterpret_cast<void*>(static_cast<std::uintptr_t>(std::stoull(number)));
+    std::uintptr_t value = 0;
+    const char* end = number.data() + number.size();
+    const auto [stop, error] = std::from_chars(number.data(), end, value);
+    return error == std::errc() && stop == end ? reinterpret_cast<void*>(value) : nullptr;
 }
 
-// Whether process is a handle, inherited from that process, to another process running the
-// installed uninstaller: what only the uninstaller itself, elevated, can have handed over.
+// Whether process, a handle this program inherited, names another process that runs the
+// installed uninstaller: only that uninstaller, elevated, hands an elevated program such a
+// handle.
 bool IsTheInstalledUninstaller(void* process, unsigned long processId) {
     if (process == nullptr || processId == 0 || processId == GetCurrentProcessId() ||
         GetProcessId(process) != processId) {

@@ -57,14 +57,6 @@ struct Removal {
     std::vector<FileRecord> named;    // those that name one where the uninstaller does not go
     std::vector<std::string> others;  // the install folder's files, and the shortcuts
 
-    std::vector<std::string> Files() const {
-        std::vector<std::string> files;
-        for (const FileRecord& record : records) {
-            files.push_back(record.path);
-        }
-        files.insert(files.end(), others.begin(), others.end());
-        return files;
-    }
     const FileRecord* RecordOf(const std::string& path) const {
         for (const FileRecord& record : records) {
             if (record.path == path) {
@@ -143,8 +135,8 @@ std::string ResultMessage(const std::vector<std::string>& busy,
         message += std::string(message.empty() ? "" : "\n") +
                    "These files have not been removed: the uninstaller opens no network folder, "
                    "follows no link, waits for no drive that is not ready and changes no "
-                   "read-only file that has another name. Remove them yourself and run the "
-                   "uninstaller again:\n\n" +
+                   "read-only file that has another name, nor any file in a folder closed to it. "
+                   "Remove them yourself:\n\n" +
                    PathLines(untouched);
     }
     return message;
@@ -154,10 +146,11 @@ void Tell(const std::string& message, UINT icon) {
     MessageBoxA(nullptr, message.c_str(), contract::kUninstallerTitle, MB_OK | icon);
 }
 
-// Forgets the record of every file that is gone; the host folders whose plug-in went, for the
-// empty-folder pass.
+// Forgets the record of every file that is gone; the host folders whose plug-in this run
+// removed, for the empty-folder pass (a folder whose file was missing already may be anyone's).
 std::vector<std::string> ForgetRemovedFiles(const Removal& removal,
-                                            const std::vector<std::string>& left) {
+                                            const std::vector<std::string>& left,
+                                            const std::vector<std::string>& removed) {
     std::vector<std::string> hostFolders;
     for (const FileRecord& record : removal.records) {
         if (Contains(left, record.path)) {
@@ -165,12 +158,36 @@ std::vector<std::string> ForgetRemovedFiles(const Removal& removal,
         }
         DeleteFileRecord(record);
         const std::string folder = FolderOf(record.path);
-        if (record.component == contract::kPluginComponent &&
+        if (record.component == contract::kPluginComponent && Contains(removed, record.path) &&
             EndsWithNoCase(folder, contract::kHostPluginSubfolder)) {
             hostFolders.push_back(folder);
         }
     }
     return hostFolders;
+}
+
+// Asks whether the user has removed the files that the uninstaller does not reach; with Yes,
+// their records are forgotten, so that a path it will never reach cannot keep the product
+// registered for good.
+bool ForgetUntouched(const Removal& removal, const std::string& message,
+                     const std::vector<std::string>& untouched) {
+    const std::string question =
+        message +
+        "\nOnce you have, the uninstaller can forget them and finish. Forget them now? With No "
+        "they are kept, and named again when the uninstaller runs again.";
+    if (MessageBoxA(nullptr, question.c_str(), contract::kUninstallerTitle,
+                    MB_YESNO | MB_ICONINFORMATION) != IDYES) {
+        return false;
+    }
+    for (const FileRecord& record : removal.records) {
+        if (Contains(untouched, record.path)) {
+            DeleteFileRecord(record);
+        }
+    }
+    for (const FileRecord& record : removal.named) {
+        DeleteFileRecord(record);
+    }
+    return true;
 }
 
 int Uninstall() {
@@ -189,8 +206,11 @@ int Uninstall() {
     }
     const Removal removal = PlanRemoval(installFolder);
     // The records live in the installing user's own registry; the files are everyone's. Without
-    // them the hosts' copies could not be found, and the uninstaller must stay to find them.
-    if (removal.records.empty() && removal.named.empty()) {
+    // any while the shell is still there, the hosts' copies could not be found, and the
+    // uninstaller must stay to find them. Without any once an earlier run removed the shell, only
+    // the rest is left to finish.
+    if (removal.records.empty() && removal.named.empty() &&
+        FileIsThere(ShellFileIn(installFolder))) {
         Tell(std::string("Tarvelle Pigmora Demo and Tarvelle Shell were installed by another user "
                          "account. Sign in as that user and run the uninstaller again.\n\n") +
                  kNothingRemoved,
@@ -199,9 +219,17 @@ int Uninstall() {
     }
     std::vector<std::string> left;
     std::vector<std::string> untouched;
+    std::vector<std::string> removed;
     {
         FileRemoval files;
-        for (const std::string& file : removal.Files()) {
+        // A host's folder may be any user's, closed even to administrators: what is denied there
+        // stays and is named, and holds nothing else back.
+        for (const FileRecord& record : removal.records) {
+            files.Add(record.path, LocationKeyOf(record) == kShellLocationKey
+                                       ? FileRemoval::WhenDenied::AskForAdministrator
+                                       : FileRemoval::WhenDenied::Refuse);
+        }
+        for (const std::string& file : removal.others) {
             files.Add(file);
         }
         if (files.Mark().Any()) {
@@ -210,10 +238,11 @@ int Uninstall() {
         }
         left = files.Finish();
         untouched = files.Refused();
+        removed = files.Removed();
     }
     RemoveFolderIfEmpty(installFolder + kPresetsFolder);
     RemoveFolderIfEmpty(installFolder + kShellPluginFolder);
-    for (const std::string& folder : ForgetRemovedFiles(removal, left)) {
+    for (const std::string& folder : ForgetRemovedFiles(removal, left, removed)) {
         RemoveFolderIfEmpty(folder);
     }
     std::vector<std::string> busy;
@@ -225,15 +254,19 @@ int Uninstall() {
     for (const FileRecord& record : removal.named) {
         untouched.push_back(record.path);
     }
-    const bool nothingStays = busy.empty() && untouched.empty();
-    if (nothingStays) {
-        DeleteProductKeys();
+    const std::string message = ResultMessage(busy, untouched);
+    bool forgotten = false;
+    if (untouched.empty()) {
+        Tell(message, MB_ICONINFORMATION);
+    } else {
+        forgotten = ForgetUntouched(removal, message, untouched);
     }
-    Tell(ResultMessage(busy, untouched), MB_ICONINFORMATION);
-    if (nothingStays) {
-        HandOverSelfDeletion(installFolder);
+    if (!busy.empty() || (!untouched.empty() && !forgotten)) {
+        return 2;
     }
-    return nothingStays ? 0 : 2;
+    DeleteProductKeys();
+    HandOverSelfDeletion(installFolder);
+    return 0;
 }
 
 }  // namespace

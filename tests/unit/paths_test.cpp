@@ -54,12 +54,16 @@ TEST(FolderHelpersTest, FolderOfKeepsTheSeparatorAndTrailingSeparatorIsAddedOnce
 TEST(DeviceNameTest, DeviceNamesWithAnyExtensionCaseOrSpacesAreFoundInAnyPlaceOfAPath) {
     for (const char* device :
          {"CON", "nul.txt", "Aux .tar.gz", "com1", "LPT9.x", "conout$", "COM\xC2\xB9", "prn  "}) {
-        EXPECT_TRUE(IsDeviceName(device)) << device;
+        EXPECT_TRUE(IsDeviceName(std::string_view(device))) << device;
     }
     for (const char* plain :
          {"CONSOLE", "nul_", "com0", "com10", "lpt", "xcon", ".nul", "con$", "COM\xC2\xB4"}) {
-        EXPECT_FALSE(IsDeviceName(plain)) << plain;
+        EXPECT_FALSE(IsDeviceName(std::string_view(plain))) << plain;
     }
+    // The system's UTF-16 names, where a superscript digit is one unit.
+    EXPECT_TRUE(IsDeviceName(std::u16string_view(u"lpt\u00B3.txt")));
+    EXPECT_TRUE(IsDeviceName(std::u16string_view(u"NUL")));
+    EXPECT_FALSE(IsDeviceName(std::u16string_view(u"COM\u00B4")));
     EXPECT_EQ(DeviceNameIn("C:\\tvl-dev\\CON\\"), "CON");
     EXPECT_EQ(DeviceNameIn("D:/a/nul.txt/b"), "nul.txt");
     EXPECT_EQ(DeviceNameIn("\\\\server\\share\\Plug-Ins\\"), "");
