@@ -48,6 +48,9 @@ public:
     bool RemoveEmptyFolder(const Text& name) const;
 
 private:
+    // A file or a folder (kind, the system's option that says which), refusing a link.
+    OwnedHandle OpenEntry(const Text& name, std::uint32_t access, std::uint32_t kind) const;
+
     std::vector<OwnedHandle> chain_;
     Text path_;
 };

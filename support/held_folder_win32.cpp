@@ -209,25 +209,23 @@ bool HeldFolder::Open(const Text& folder, bool create) {
 }
 
 OwnedHandle HeldFolder::OpenFile(const Text& name, std::uint32_t access) const {
-    OwnedHandle file =
-        OpenRelative(Handle(), name, access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                     FILE_OPEN, FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT);
-    if (file.IsOpen() && OpenedALink(file, path_ + name.CStr())) {
-        SetLastError(kStoppedOnLink);
-        return OwnedHandle();
-    }
-    return file;
+    return OpenEntry(name, access, FILE_NON_DIRECTORY_FILE);
 }
 
 OwnedHandle HeldFolder::OpenFolder(const Text& name, std::uint32_t access) const {
-    OwnedHandle folder =
+    return OpenEntry(name, access, FILE_DIRECTORY_FILE);
+}
+
+OwnedHandle HeldFolder::OpenEntry(const Text& name, std::uint32_t access,
+                                  std::uint32_t kind) const {
+    OwnedHandle entry =
         OpenRelative(Handle(), name, access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                     FILE_OPEN, FILE_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT);
-    if (folder.IsOpen() && OpenedALink(folder, path_ + name.CStr())) {
+                     FILE_OPEN, kind | FILE_OPEN_REPARSE_POINT);
+    if (entry.IsOpen() && OpenedALink(entry, path_ + name.CStr())) {
         SetLastError(kStoppedOnLink);
         return OwnedHandle();
     }
-    return folder;
+    return entry;
 }
 
 OwnedHandle HeldFolder::CreateNewFile(const Text& name) const {
