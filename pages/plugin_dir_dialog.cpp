@@ -18,13 +18,11 @@ const char kDeviceNameFolderStart[] = "Windows keeps the name \"";
 const char kDeviceNameFolderEnd[] =
     "\" for a device: a folder of that name could not be opened or removed again. Please choose "
     "another folder.";
-// Around a name that ends with a dot or a space.
-const char kTrailingDotFolderStart[] = "The folder name \"";
+// Before a name that ends with a dot or a space, or holds a character no name may hold.
+const char kFolderNameStart[] = "The folder name \"";
 const char kTrailingDotFolderEnd[] =
     "\" ends with a dot or a space, which Windows drops from the names of folders. Please remove "
     "it or choose another folder.";
-// Around a name that holds a character no name may hold.
-const char kForbiddenCharacterFolderStart[] = "The folder name \"";
 const char kForbiddenCharacterFolderEnd[] =
     "\" holds a character that Windows does not allow in names: a control character or one of "
     "\\ / : * ? \" < > |. Please choose another folder.";
@@ -90,9 +88,9 @@ std::string RefusalText(const TypedFolder& read) {
         case TypedFolderFault::DeviceName:
             return kDeviceNameFolderStart + read.name + kDeviceNameFolderEnd;
         case TypedFolderFault::EndsInDotOrSpace:
-            return kTrailingDotFolderStart + read.name + kTrailingDotFolderEnd;
+            return kFolderNameStart + read.name + kTrailingDotFolderEnd;
         case TypedFolderFault::ForbiddenCharacter:
-            return kForbiddenCharacterFolderStart + read.name + kForbiddenCharacterFolderEnd;
+            return kFolderNameStart + read.name + kForbiddenCharacterFolderEnd;
         default:
             return kFullPathRequiredText;
     }

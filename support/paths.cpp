@@ -89,6 +89,18 @@ std::string DeviceNameIn(const std::string& path) {
     return std::string();
 }
 
+std::vector<std::string> NamesFrom(const std::string& path, std::size_t start) {
+    std::vector<std::string> names;
+    while (start < path.size()) {
+        const std::size_t end = std::min(path.find_first_of("\\/", start), path.size());
+        if (end > start) {
+            names.push_back(path.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return names;
+}
+
 namespace {
 
 bool IsSeparator(char c) {
@@ -109,19 +121,6 @@ TypedFolderFault NameFault(const std::string& name) {
         return TypedFolderFault::EndsInDotOrSpace;
     }
     return TypedFolderFault::None;
-}
-
-// The names of text from start on, between separators of either kind.
-std::vector<std::string> NamesFrom(const std::string& text, std::size_t start) {
-    std::vector<std::string> names;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find_first_of("\\/", start), text.size());
-        if (end > start) {
-            names.push_back(text.substr(start, end - start));
-        }
-        start = end + 1;
-    }
-    return names;
 }
 
 TypedFolder Fault(TypedFolderFault fault, const std::string& name = std::string()) {

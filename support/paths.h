@@ -37,6 +37,10 @@ bool IsDeviceName(const std::string& name);
 // The first name of path that is a device name; empty when there is none.
 std::string DeviceNameIn(const std::string& path);
 
+// The names of path from start on, between separators of either kind; empty names (doubled
+// separators) are skipped.
+std::vector<std::string> NamesFrom(const std::string& path, std::size_t start);
+
 // Why a folder that a person typed cannot be used.
 enum class TypedFolderFault {
     None,
