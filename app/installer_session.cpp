@@ -146,7 +146,14 @@ void InstallerSession::SearchForHosts() {
         return;
     }
     if (hosts.empty()) {
-        if (!pages_.AskYesNo(kSearchDrivesQuestion)) {
+        const bool searchDrives = pages_.AskYesNo(kSearchDrivesQuestion);
+        // The searching page stays up behind the question: a quit confirmed there before the
+        // question came ends the run whatever the answer.
+        if (page->cancelRequested != 0) {
+            runState = RunState::Stopped;
+            return;
+        }
+        if (!searchDrives) {
             runState = RunState::ReadyToInstall;
             return;
         }

@@ -33,5 +33,6 @@ bool SearchRoots(SearchProgress& progress, HostFinder& finder, const std::vector
             return false;
         }
     }
-    return true;
+    // Confirmed on the walk's last line, after the walker last looked: still a quit.
+    return progress.cancelRequested == 0;
 }

@@ -19,5 +19,5 @@ std::vector<Text> ProgramFilesRoots();
 std::vector<Text> FixedDriveRoots();
 
 // Walks each root in turn with the progress page as the finder's log; false as soon as the user
-// stops one.
+// stops one, or when he confirmed his quit after the last walk last looked.
 bool SearchRoots(SearchProgress& progress, HostFinder& finder, const std::vector<Text>& roots);

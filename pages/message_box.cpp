@@ -5,6 +5,29 @@
 
 #include "support/program_path.h"
 
+namespace {
+
+BOOL CALLBACK TakeFirstPage(HWND window, LPARAM found) {
+    if (!IsWindowVisible(window) || !IsWindowEnabled(window)) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// The page of this thread that is up: its active window, or when another program is in front,
+// its topmost visible window that takes input; null when no page is up.
+HWND PageOnScreen() {
+    HWND page = GetActiveWindow();
+    if (page == nullptr) {
+        // The thread's windows come in their order on screen, the topmost first.
+        EnumThreadWindows(GetCurrentThreadId(), &TakeFirstPage, reinterpret_cast<LPARAM>(&page));
+    }
+    return page;
+}
+
+}  // namespace
+
 std::string ApplicationTitle() {
     std::string name = ThisProgramPath().Bytes();
     const std::size_t slash = name.find_last_of("\\/");
@@ -23,5 +46,7 @@ int InstallerMessageBox(const char* text, unsigned type) {
         type |= MB_ICONEXCLAMATION;
     }
     const std::string title = ApplicationTitle();
-    return MessageBoxA(nullptr, text, title.c_str(), type);
+    // Owned, the page behind cannot start a second question behind the first, nor end itself
+    // while the box waits for an answer about it.
+    return MessageBoxA(PageOnScreen(), text, title.c_str(), type);
 }

@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 #include "support/com_pointer.h"
 #include "support/com_scope.h"
+#include "support/owned_handle.h"
 #include "support/paths.h"
 #include "support/wide_text.h"
 
@@ -17,6 +18,17 @@ const char kDeviceNameFolderStart[] = "Windows keeps the name \"";
 const char kDeviceNameFolderEnd[] =
     "\" for a device: a folder of that name could not be opened or removed again. Please choose "
     "another folder.";
+// Before a name that ends with a dot or a space, or holds a character no name may hold.
+const char kFolderNameStart[] = "The folder name \"";
+const char kTrailingDotFolderEnd[] =
+    "\" ends with a dot or a space, which Windows drops from the names of folders. Please remove "
+    "it or choose another folder.";
+const char kForbiddenCharacterFolderEnd[] =
+    "\" holds a character that Windows does not allow in names: a control character or one of "
+    "\\ / : * ? \" < > |. Please choose another folder.";
+const char kUnreachableLinkText[] =
+    "That folder is reached through a link that does not lead to a folder on a drive or network "
+    "share. Please choose the folder the link leads to.";
 const char kUnrepresentableFolderText[] =
     "This version of Windows cannot pass the name of that folder to the installer exactly. "
     "Please choose a folder whose name uses only the characters of your system's language, or "
@@ -70,6 +82,96 @@ bool DialogItemText(HWND dialog, int id, std::string& text) {
     return true;
 }
 
+// Why a typed folder is refused, in the user's words.
+std::string RefusalText(const TypedFolder& read) {
+    switch (read.fault) {
+        case TypedFolderFault::DeviceName:
+            return kDeviceNameFolderStart + read.name + kDeviceNameFolderEnd;
+        case TypedFolderFault::EndsInDotOrSpace:
+            return kFolderNameStart + read.name + kTrailingDotFolderEnd;
+        case TypedFolderFault::ForbiddenCharacter:
+            return kFolderNameStart + read.name + kForbiddenCharacterFolderEnd;
+        default:
+            return kFullPathRequiredText;
+    }
+}
+
+// A path for the wide calls at any length: read already, it needs no more reading by them.
+std::wstring LongForm(const std::string& path) {
+    const std::wstring wide = WideFromText(Text(path));
+    return wide.compare(0, 2, L"\\\\") == 0 ? L"\\\\?\\UNC\\" + wide.substr(2) : L"\\\\?\\" + wide;
+}
+
+std::wstring ShortForm(const std::wstring& path) {
+    if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0) {
+        return L"\\\\" + path.substr(8);
+    }
+    return path.compare(0, 4, L"\\\\?\\") == 0 ? path.substr(4) : path;
+}
+
+enum class LinkResult { NoLink, Resolved, Unreachable, Unrepresentable };
+
+// The install opens every name of the folder's path without following any link, so a folder
+// the user reaches through a junction or a symbolic link he made would fail at the write. The
+// folder the link leads to is the one he means: the existing part of the path is asked for its
+// final name once, here, and the names below it that the install will make are kept.
+LinkResult FolderPastLinks(const TypedFolder& read, std::string& folder) {
+    std::string path = read.root;
+    std::string deepest;
+    std::size_t existing = 0;
+    bool link = false;
+    for (const std::string& name : read.names) {
+        path += name;
+        const DWORD attributes = GetFileAttributesW(LongForm(path).c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            break;
+        }
+        link = link || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        deepest = path;
+        ++existing;
+        path += "\\";
+    }
+    if (!link) {
+        return LinkResult::NoLink;
+    }
+    const OwnedHandle opened(CreateFileW(LongForm(deepest).c_str(), FILE_READ_ATTRIBUTES,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                         nullptr));
+    std::wstring finalPath(kPathBufferSize, L'\0');
+    DWORD length = 0;
+    while (opened.IsOpen()) {
+        length = GetFinalPathNameByHandleW(opened.Get(), finalPath.data(),
+                                           static_cast<DWORD>(finalPath.size()),
+                                           FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length < finalPath.size()) {
+            break;
+        }
+        finalPath.resize(length);
+    }
+    if (length == 0) {
+        return LinkResult::Unreachable;
+    }
+    finalPath.resize(length);
+    Text target;
+    if (!TextFromWide(ShortForm(finalPath), target)) {
+        return LinkResult::Unrepresentable;
+    }
+    std::string text = target.Bytes();
+    for (std::size_t i = existing; i < read.names.size(); ++i) {
+        text += "\\" + read.names[i];
+    }
+    if (read.folder.back() == '\\') {
+        text += "\\";
+    }
+    const TypedFolder past = ReadTypedFolder(text);
+    if (past.fault != TypedFolderFault::None) {
+        return LinkResult::Unreachable;
+    }
+    folder = past.folder;
+    return LinkResult::Resolved;
+}
+
 }  // namespace
 
 PluginDirDialog::PluginDirDialog(HostRecord& host)
@@ -94,19 +196,25 @@ void PluginDirDialog::OnOK() {
         InstallerMessageBox(kUnrepresentableFolderText, MB_OK);
         return;
     }
-    // Anything but a full path would put the plug-in wherever the current directory happens
-    // to be.
-    if (!IsFullDirectoryPath(typed)) {
-        InstallerMessageBox(kFullPathRequiredText, MB_OK);
+    // Anything but a full path would put the plug-in wherever the current directory happens to
+    // be; the other faults would end in a write that fails, or in another folder than typed.
+    const TypedFolder read = ReadTypedFolder(typed);
+    if (read.fault != TypedFolderFault::None) {
+        InstallerMessageBox(RefusalText(read).c_str(), MB_OK);
         return;
     }
-    const std::string device = DeviceNameIn(typed);
-    if (!device.empty()) {
-        InstallerMessageBox((kDeviceNameFolderStart + device + kDeviceNameFolderEnd).c_str(),
-                            MB_OK);
-        return;
+    std::string folder = read.folder;
+    switch (FolderPastLinks(read, folder)) {
+        case LinkResult::Unreachable:
+            InstallerMessageBox(kUnreachableLinkText, MB_OK);
+            return;
+        case LinkResult::Unrepresentable:
+            InstallerMessageBox(kUnrepresentableFolderText, MB_OK);
+            return;
+        default:
+            break;
     }
-    directoryText_ = typed;
+    directoryText_ = folder;
     End(IDOK);
     host_.pluginDirectory = Text(directoryText_);
 }

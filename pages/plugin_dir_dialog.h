@@ -7,7 +7,8 @@
 #include "pages/dialog.h"
 
 // Template 175: a host's plug-in directory, typed or picked in the shell's folder browser.
-// OK stores the text in the record as confirmed; Cancel leaves the record alone.
+// OK stores the folder the text names, read as Windows reads a path and past any link on the way,
+// or refuses the text with the reason; Cancel leaves the record alone.
 class PluginDirDialog : public Dialog {
 public:
     explicit PluginDirDialog(HostRecord& host);

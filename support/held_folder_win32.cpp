@@ -102,16 +102,8 @@ Text RootOf(const std::string& path, std::size_t& namesStart) {
 
 std::vector<Text> NamesAfter(const std::string& path, std::size_t start) {
     std::vector<Text> names;
-    std::string name;
-    for (std::size_t i = start; i <= path.size(); ++i) {
-        if (i == path.size() || path[i] == '\\' || path[i] == '/') {
-            if (!name.empty()) {
-                names.emplace_back(name);
-            }
-            name.clear();
-        } else {
-            name += path[i];
-        }
+    for (const std::string& name : NamesFrom(path, start)) {
+        names.emplace_back(name);
     }
     return names;
 }

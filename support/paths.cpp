@@ -2,6 +2,8 @@
 #include "support/paths.h"
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 #include "support/text.h"
 
@@ -54,15 +56,105 @@ bool IsFullDirectoryPath(const std::string& text) {
     return shareEnd != std::string::npos && shareEnd > serverEnd + 1;
 }
 
-std::string DeviceNameIn(const std::string& path) {
-    std::size_t start = 0;
-    while (start <= path.size()) {
+std::vector<std::string> NamesFrom(const std::string& path, std::size_t start) {
+    std::vector<std::string> names;
+    while (start < path.size()) {
         const std::size_t end = std::min(path.find_first_of("\\/", start), path.size());
-        const std::string name = path.substr(start, end - start);
-        if (!name.empty() && IsDeviceName(std::string_view(name))) {
-            return name;
+        if (end > start) {
+            names.push_back(path.substr(start, end - start));
         }
         start = end + 1;
     }
-    return std::string();
+    return names;
+}
+
+namespace {
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+TypedFolderFault NameFault(const std::string& name) {
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("<>:\"|?*").find(c) != std::string_view::npos) {
+            return TypedFolderFault::ForbiddenCharacter;
+        }
+    }
+    if (IsDeviceName(std::string_view(name))) {
+        return TypedFolderFault::DeviceName;
+    }
+    if (name.back() == '.' || name.back() == ' ') {
+        return TypedFolderFault::EndsInDotOrSpace;
+    }
+    return TypedFolderFault::None;
+}
+
+TypedFolder Fault(TypedFolderFault fault, const std::string& name = std::string()) {
+    TypedFolder refused;
+    refused.fault = fault;
+    refused.name = name;
+    return refused;
+}
+
+}  // namespace
+
+TypedFolder ReadTypedFolder(const std::string& text) {
+    std::string root;
+    std::size_t namesStart = 0;
+    const char drive = text.empty() ? '\0' : static_cast<char>(text[0] | 0x20);
+    if (text.size() >= 3 && drive >= 'a' && drive <= 'z' && text[1] == ':' &&
+        IsSeparator(text[2])) {
+        root = text.substr(0, 2) + "\\";
+        namesStart = 3;
+    } else if (text.size() >= 2 && IsSeparator(text[0]) && IsSeparator(text[1])) {
+        // The server's and the share's names belong to the root, which ".." never leaves.
+        const std::size_t serverEnd = std::min(text.find_first_of("\\/", 2), text.size());
+        const std::size_t shareStart = std::min(serverEnd + 1, text.size());
+        const std::size_t shareEnd = std::min(text.find_first_of("\\/", shareStart), text.size());
+        const std::string server = text.substr(2, serverEnd - 2);
+        const std::string share = text.substr(shareStart, shareEnd - shareStart);
+        for (const std::string& name : {server, share}) {
+            // "\\?\" and "\\.\" reach devices and raw paths, not a server.
+            if (name.empty() || name == "." || name == ".." || name == "?") {
+                return Fault(TypedFolderFault::NotFullPath);
+            }
+            const TypedFolderFault fault = NameFault(name);
+            if (fault != TypedFolderFault::None) {
+                return Fault(fault, name);
+            }
+        }
+        root = "\\\\" + server + "\\" + share + "\\";
+        namesStart = shareEnd + 1;
+    } else {
+        return Fault(TypedFolderFault::NotFullPath);
+    }
+    std::vector<std::string> names;
+    for (const std::string& name : NamesFrom(text, namesStart)) {
+        if (name == ".") {
+            continue;
+        }
+        if (name == "..") {
+            if (!names.empty()) {
+                names.pop_back();
+            }
+            continue;
+        }
+        const TypedFolderFault fault = NameFault(name);
+        if (fault != TypedFolderFault::None) {
+            return Fault(fault, name);
+        }
+        names.push_back(name);
+    }
+    TypedFolder read;
+    read.folder = root;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        read.folder += names[i];
+        if (i + 1 < names.size() || IsSeparator(text.back())) {
+            read.folder += "\\";
+        }
+    }
+    read.root = root;
+    read.names = std::move(names);
+    return read;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 class Text;
 
@@ -74,8 +75,36 @@ bool IsDeviceName(std::basic_string_view<Char> name) {
                              : digit.size() == 1 && superscript(unit(0));
 }
 
-// The first name of path that is a device name; empty when there is none.
-std::string DeviceNameIn(const std::string& path);
+// The names of path from start on, between separators of either kind; empty names (doubled
+// separators) are skipped.
+std::vector<std::string> NamesFrom(const std::string& path, std::size_t start);
+
+// Why a folder that a person typed cannot be used.
+enum class TypedFolderFault {
+    None,
+    NotFullPath,         // empty, relative to a current folder, or a raw "\\?\" or "\\.\" path
+    DeviceName,          // a name Windows keeps for a device (IsDeviceName)
+    EndsInDotOrSpace,    // dropped by the path calls, kept by the handle calls
+    ForbiddenCharacter,  // a control character or one of < > : " | ? *
+};
+
+struct TypedFolder {
+    TypedFolderFault fault = TypedFolderFault::None;
+    // The first name at fault, as typed; empty for the other faults.
+    std::string name;
+    // Without a fault, the folder as Windows reads the text: "\" between names, "/" read as "\",
+    // doubled separators as one, "." and ".." resolved without climbing above the root, a final
+    // "\" where the text ends with a separator and after a bare root.
+    std::string folder;
+    // The same in parts: "X:\" or "\\server\share\", then the names below it.
+    std::string root;
+    std::vector<std::string> names;
+};
+
+// A full path typed for a folder, read as the path calls read it, so that the folder it names is
+// the one the handle calls open name by name. Every name typed counts, also one that ".." takes
+// away again.
+TypedFolder ReadTypedFolder(const std::string& text);
 
 // A name that means exactly one entry of its folder: not "." or "..", no second name hidden in
 // it (a stream after ":"), none of the characters Windows gives a meaning in a path, and no

@@ -13,3 +13,7 @@ int MetricForWindow(HWND window, int metric);
 // The desktop's message font, the font of dialogs and their controls, at a monitor's dots per
 // inch.
 LOGFONTW MessageFontAt(UINT dpi);
+
+// The size window takes for a client area of the size client: its frame, caption and menu at
+// its dots per inch around it.
+SIZE WindowSizeForClient(HWND window, SIZE client);

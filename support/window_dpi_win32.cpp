@@ -42,6 +42,22 @@ int MetricForWindow(HWND window, int metric) {
     return MulDiv(GetSystemMetrics(metric), static_cast<int>(dpi), static_cast<int>(SystemDpi()));
 }
 
+SIZE WindowSizeForClient(HWND window, SIZE client) {
+    using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustWindowRectExForDpi =
+        User32Function<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+    const DWORD extendedStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
+    const BOOL menu = GetMenu(window) != nullptr ? TRUE : FALSE;
+    RECT frame{0, 0, client.cx, client.cy};
+    // Before Windows 10 a window has the system's dots per inch, which the plain call uses.
+    if (adjustWindowRectExForDpi == nullptr ||
+        !adjustWindowRectExForDpi(&frame, style, menu, extendedStyle, WindowDpi(window))) {
+        AdjustWindowRectEx(&frame, style, menu, extendedStyle);
+    }
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
 LOGFONTW MessageFontAt(UINT dpi) {
     using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
     static const auto systemParametersInfoForDpi =

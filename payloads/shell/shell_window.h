@@ -38,10 +38,29 @@ private:
     // The font and the sizes that depend on the text for a monitor's dots per inch.
     void UseDpi(UINT dpi);
     void Measure();
+    // The tops of the left column's controls, the buttons at their highest: below the fewest
+    // lines of presets.
+    struct ColumnPlaces {
+        int pluginLabel = 0;
+        int pluginList = 0;
+        int pluginListHeight = 0;
+        int presetLabel = 0;
+        int presetList = 0;
+        int buttons = 0;
+    };
+    ColumnPlaces Column() const;
     void Layout();
+    // No smaller than every control whole, with room beside them for the status line.
+    void LimitSize(MINMAXINFO& limits) const;
+    // The picture as the title bar names it, as other programs name their document.
+    void ShowTitle();
+    // A picture read whole replaces the one shown; the status line says which, or why not.
+    void OpenPicture(const std::string& path);
 
     std::vector<Preset> presets_;
     Image image_;
+    // The file the picture was read from or last saved to; empty before any.
+    std::string picture_;
     HWND window_ = nullptr;
     std::string status_ = "Open a BMP picture to begin.";
     UINT dpi_ = 96;

@@ -6,6 +6,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "payloads/shell/installed_files.h"
 #include "payloads/shell/picture_file.h"
@@ -39,6 +40,7 @@ const int kPictureGap = 12;    // the left column beside the status line and the
 const int kStatusGap = 8;      // the status line above the picture
 const int kPluginLines = 3;
 const int kLeastPresetLines = 4;
+const int kLeastStatusWidth = 160;  // beside the left column in the smallest window
 
 // The size of text in the font selected into dc; format says whether an "&" marks a mnemonic.
 SIZE TextSize(HDC dc, const std::string& text, UINT format) {
@@ -77,9 +79,28 @@ int WidestLine(HDC dc, HWND list) {
 
 ShellWindow::ShellWindow(const std::string& picture) {
     if (!picture.empty()) {
-        std::string error;
-        status_ = ReadPicture(picture, image_, error) ? picture : error;
+        OpenPicture(picture);
     }
+}
+
+void ShellWindow::OpenPicture(const std::string& path) {
+    Image read;
+    std::string error;
+    if (!ReadPicture(path, read, error)) {
+        status_ = error;
+        return;
+    }
+    image_ = std::move(read);
+    picture_ = path;
+    status_ = path;
+}
+
+void ShellWindow::ShowTitle() {
+    std::string title = "Tarvelle Shell";
+    if (!picture_.empty()) {
+        title = picture_.substr(picture_.find_last_of("\\/") + 1) + " - " + title;
+    }
+    SetWindowTextA(window_, title.c_str());
 }
 
 int ShellWindow::Run(int show) {
@@ -131,6 +152,9 @@ LRESULT CALLBACK ShellWindow::WindowProc(HWND window, UINT message, WPARAM wPara
     switch (message) {
         case WM_CREATE:
             self->Create();
+            return 0;
+        case WM_GETMINMAXINFO:
+            self->LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
         case WM_SIZE:
             self->Layout();
@@ -192,6 +216,7 @@ void ShellWindow::Create() {
     Child("BUTTON", "&Save As...", BS_PUSHBUTTON, kSave);
     UseDpi(WindowDpi(window_));
     Layout();
+    ShowTitle();
 }
 
 int ShellWindow::Scale(int pixels) const {
@@ -244,6 +269,21 @@ void ShellWindow::Measure() {
     ReleaseDC(window_, dc);
 }
 
+ShellWindow::ColumnPlaces ShellWindow::Column() const {
+    const int lineHeight = std::max(
+        1, static_cast<int>(SendDlgItemMessageA(window_, kPluginList, LB_GETITEMHEIGHT, 0, 0)));
+    const int border = 2 * MetricForWindow(window_, SM_CYBORDER);
+    ColumnPlaces column;
+    column.pluginLabel = Scale(kMargin);
+    column.pluginList = column.pluginLabel + textHeight_ + Scale(kLabelGap);
+    column.pluginListHeight = kPluginLines * lineHeight + border;
+    column.presetLabel = column.pluginList + column.pluginListHeight + Scale(kSectionGap);
+    column.presetList = column.presetLabel + textHeight_ + Scale(kLabelGap);
+    column.buttons =
+        column.presetList + kLeastPresetLines * lineHeight + border + Scale(kButtonsGap);
+    return column;
+}
+
 void ShellWindow::Layout() {
     RECT client{};
     GetClientRect(window_, &client);
@@ -252,27 +292,32 @@ void ShellWindow::Layout() {
                      SWP_NOZORDER | SWP_NOACTIVATE);
     };
     const int left = Scale(kMargin);
-    const int lineHeight = std::max(
-        1, static_cast<int>(SendDlgItemMessageA(window_, kPluginList, LB_GETITEMHEIGHT, 0, 0)));
-    const int border = 2 * MetricForWindow(window_, SM_CYBORDER);
-    int y = Scale(kMargin);
-    place(kPluginLabel, left, y, columnWidth_, textHeight_);
-    y += textHeight_ + Scale(kLabelGap);
-    const int pluginsHeight = kPluginLines * lineHeight + border;
-    place(kPluginList, left, y, columnWidth_, pluginsHeight);
-    y += pluginsHeight + Scale(kSectionGap);
-    place(kPresetLabel, left, y, columnWidth_, textHeight_);
-    y += textHeight_ + Scale(kLabelGap);
+    const ColumnPlaces column = Column();
+    place(kPluginLabel, left, column.pluginLabel, columnWidth_, textHeight_);
+    place(kPluginList, left, column.pluginList, columnWidth_, column.pluginListHeight);
+    place(kPresetLabel, left, column.presetLabel, columnWidth_, textHeight_);
     // The presets take the height the buttons leave, with a few lines at least.
     const int buttonsTop =
-        std::max(static_cast<int>(client.bottom) - Scale(kMargin) - buttonHeight_,
-                 y + kLeastPresetLines * lineHeight + border + Scale(kButtonsGap));
-    place(kPresetList, left, y, columnWidth_, buttonsTop - Scale(kButtonsGap) - y);
+        std::max(static_cast<int>(client.bottom) - Scale(kMargin) - buttonHeight_, column.buttons);
+    place(kPresetList, left, column.presetList, columnWidth_,
+          buttonsTop - Scale(kButtonsGap) - column.presetList);
     int x = left;
     for (const int id : kButtons) {
         place(id, x, buttonsTop, buttonWidth_, buttonHeight_);
         x += buttonWidth_ + Scale(kButtonGap);
     }
+}
+
+void ShellWindow::LimitSize(MINMAXINFO& limits) const {
+    // Asked before the window is made too, when nothing is measured yet.
+    if (textHeight_ == 0) {
+        return;
+    }
+    const SIZE client{Scale(kMargin) + columnWidth_ + Scale(kPictureGap) +
+                          Scale(kLeastStatusWidth) + Scale(kMargin),
+                      Column().buttons + buttonHeight_ + Scale(kMargin)};
+    const SIZE window = WindowSizeForClient(window_, client);
+    limits.ptMinTrackSize = POINT{window.cx, window.cy};
 }
 
 std::string ShellWindow::AskForFile(bool save, std::string& error) const {
@@ -305,7 +350,7 @@ void ShellWindow::OnCommand(int id) {
     if (id == kOpen) {
         const std::string path = AskForFile(false, error);
         if (!path.empty()) {
-            status_ = ReadPicture(path, image_, error) ? path : error;
+            OpenPicture(path);
         } else if (!error.empty()) {
             status_ = error;
         }
@@ -322,12 +367,14 @@ void ShellWindow::OnCommand(int id) {
         }
     } else if (id == kSave && !image_.bgra.empty()) {
         const std::string path = AskForFile(true, error);
-        if (!path.empty()) {
-            status_ = WriteBitmap(path, image_, error) ? "Saved " + path : error;
+        if (!path.empty() && WriteBitmap(path, image_, error)) {
+            picture_ = path;
+            status_ = "Saved " + path;
         } else if (!error.empty()) {
             status_ = error;
         }
     }
+    ShowTitle();
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -340,7 +387,13 @@ void ShellWindow::Paint() {
     SetBkMode(dc, TRANSPARENT);
     const int left = Scale(kMargin) + columnWidth_ + Scale(kPictureGap);
     const int top = Scale(kMargin);
-    TextOutA(dc, left, top, status_.c_str(), static_cast<int>(status_.size()));
+    RECT client{};
+    GetClientRect(window, &client);
+    // A long path gives up its middle and keeps its file name; nothing goes past the margin.
+    RECT status{left, top, std::max(left, static_cast<int>(client.right) - Scale(kMargin)),
+                top + textHeight_};
+    DrawTextA(dc, status_.c_str(), static_cast<int>(status_.size()), &status,
+              DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
     if (!image_.bgra.empty()) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -348,8 +401,6 @@ void ShellWindow::Paint() {
         info.bmiHeader.biHeight = -image_.height;
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
-        RECT client{};
-        GetClientRect(window, &client);
         // The picture pixel for pixel, or smaller where the window is.
         const int pictureTop = top + textHeight_ + Scale(kStatusGap);
         const double scale = std::min(

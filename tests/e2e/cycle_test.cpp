@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <set>
 #include <string>
@@ -262,7 +263,29 @@ TEST_F(CycleScenario, InstallApplyAPresetAndRemoveEverythingTheInstallerWrote) {
     ASSERT_TRUE(
         CreateDirectoryW(kScriptsHost.substr(0, kScriptsHost.find(L"\\Plug")).c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryW(kScriptsHost.c_str(), nullptr));
-    ASSERT_TRUE(InstallEverything(kChosenFolder));
+    // The chosen folder typed with slashes and ".." through a link the user made to the folder
+    // above it: the plug-in goes into the folder the link leads to, and is recorded there.
+    const std::wstring chosenParent = kChosenFolder.substr(0, kChosenFolder.find(L"\\Plug"));
+    ASSERT_TRUE(CreateDirectoryW(chosenParent.c_str(), nullptr) ||
+                GetLastError() == ERROR_ALREADY_EXISTS);
+    std::string target(MAX_PATH, '\0');
+    const std::wstring parentName = chosenParent.substr(3);
+    target.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, parentName.data(), static_cast<int>(parentName.size()),
+                            target.data(), static_cast<int>(target.size()), nullptr, nullptr)));
+    // The shell command reaches bash in the Western code page, and with its backslashes doubled.
+    std::string hex;
+    for (const char c : target) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02x", static_cast<unsigned char>(c));
+        hex += digits;
+    }
+    RemoveFromDriveC("tvl-e2e-cycle-link");
+    ASSERT_TRUE(RunUnixShell("cd '" + UnixPathOnDriveC("") +
+                             "' && ln -s \"$(perl -e 'print pack(q(H*), q(" + hex +
+                             "))')\" tvl-e2e-cycle-link"));
+    ASSERT_TRUE(InstallEverything(L"C:/tvl-e2e-cycle-link/Apps/../Plug-Ins/"));
+    RemoveFromDriveC("tvl-e2e-cycle-link");
     const std::wstring scriptsPlugin = kScriptsHost + L"\\tvl\\Tarvelle_Pigmora_Demo.8bf";
     const std::wstring chosenPlugin = kChosenFolder + L"Tarvelle_Pigmora_Demo.8bf";
     EXPECT_TRUE(FileBytes(scriptsPlugin) == Payload("Tarvelle_Pigmora_Demo.dll"));

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include <set>
+#include <string>
+#include <utility>
 
 #include "tests/e2e/wizard_steps.h"
 
@@ -176,6 +178,8 @@ TEST_F(HostSelectionScenario, NothingTickedReachesASummaryWithoutHosts) {
 TEST_F(HostSelectionScenario, DirectoryDialogRefusesAPartialPathAndTheBrowserCanBeCancelled) {
     ProgramFilesTree tree("tvl-e2e-dialog");
     ASSERT_TRUE(tree.Make("Corel/Plugins"));
+    RemoveFromDriveC("tvl-e2e-dialog-via");
+    RemoveFromDriveC("tvl-e2e-dialog-real");
     Start();
     HWND page = OpenSelectionPage();
     ASSERT_NE(page, nullptr);
@@ -210,6 +214,32 @@ TEST_F(HostSelectionScenario, DirectoryDialogRefusesAPartialPathAndTheBrowserCan
         ASSERT_TRUE(Click(named.window, IDOK));
         ASSERT_TRUE(WaitUntilGone(named.window));
     }
+    // Nothing typed, and names that Windows would change or refuse at the write: each refused
+    // here, with its reason.
+    const std::pair<const char*, std::string> refusals[] = {
+        {"",
+         "Please enter the full path of a folder, for example C:\\Program "
+         "Files\\Editor\\Plug-Ins\\"},
+        {"C:\\tvl-dot.\\Plug-Ins\\",
+         "The folder name \"tvl-dot.\" ends with a dot or a space, which Windows drops from the "
+         "names of folders. Please remove it or choose another folder."},
+        {"C:/tvl-e2e/Plug-Ins /",
+         "The folder name \"Plug-Ins \" ends with a dot or a space, which Windows drops from the "
+         "names of folders. Please remove it or choose another folder."},
+        {"C:\\tvl<e2e>\\Plug-Ins\\",
+         "The folder name \"tvl<e2e>\" holds a character that Windows does not allow in names: a "
+         "control character or one of \\ / : * ? \" < > |. Please choose another folder."},
+    };
+    for (const auto& [typed, reason] : refusals) {
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed));
+        ASSERT_TRUE(Click(dialog, IDOK));
+        const MessageBoxWindow refused = WaitForMessageBox(*installer, "TarvelleSetup");
+        ASSERT_NE(refused.window, nullptr) << typed << " was accepted";
+        EXPECT_EQ(refused.text, reason);
+        EXPECT_EQ(GetWindow(refused.window, GW_OWNER), dialog);
+        ASSERT_TRUE(Click(refused.window, IDOK));
+        ASSERT_TRUE(WaitUntilGone(refused.window));
+    }
 
     // The browser, cancelled, refills the edit box from the stored directory.
     ASSERT_TRUE(Click(dialog, IDC_CHANGE_DIRECTORY));
@@ -232,6 +262,20 @@ TEST_F(HostSelectionScenario, DirectoryDialogRefusesAPartialPathAndTheBrowserCan
         << "the confirmed directory is stored in the record";
     ASSERT_TRUE(Click(dialog, IDCANCEL));
     ASSERT_TRUE(WaitUntilGone(dialog));
+
+    // Slashes, "..", and a link the user made: what is stored is the folder they lead to.
+    ASSERT_TRUE(RunUnixShell("cd '" + UnixPathOnDriveC("") +
+                             "' && mkdir tvl-e2e-dialog-real && ln -s tvl-e2e-dialog-real "
+                             "tvl-e2e-dialog-via"));
+    ASSERT_TRUE(TypeDirectory(page, 1, "C:/tvl-e2e-dialog-via/Apps/../Plug-Ins/"));
+    ASSERT_TRUE(SelectLine(page, 1));
+    dialog = OpenOptions(page);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ControlText(dialog, IDC_PLUGIN_DIRECTORY), "C:\\tvl-e2e-dialog-real\\Plug-Ins\\");
+    ASSERT_TRUE(Click(dialog, IDCANCEL));
+    ASSERT_TRUE(WaitUntilGone(dialog));
+    RemoveFromDriveC("tvl-e2e-dialog-via");
+    RemoveFromDriveC("tvl-e2e-dialog-real");
     ASSERT_TRUE(Click(page, IDOK));
     HWND summary = WaitForPageWithText(kSummaryStart);
     ASSERT_NE(summary, nullptr) << "the typed directory did not reach the summary";

@@ -4,6 +4,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <string>
 
 #include "resources/resource.h"
 #include "tests/e2e/wizard_steps.h"
@@ -97,11 +99,16 @@ TEST_F(SearchScenario, DeepHostIsMissedThenTheDriveSearchCanBeCancelled) {
         WaitForMessageBox(*installer, "TarvelleSetup", kSearchTimeout);
     ASSERT_NE(question.window, nullptr) << "a host five levels down must not be found";
     EXPECT_EQ(question.text, kQuestion);
-    ASSERT_TRUE(Click(question.window, IDYES));
-    ASSERT_TRUE(WaitUntilGone(question.window));
-
+    // The question holds the searching page behind it: no Cancel there can start a second
+    // question behind the first.
     HWND searching = WaitForPageWithControl(*installer, IDC_SEARCH_PROGRESS);
     ASSERT_NE(searching, nullptr);
+    EXPECT_EQ(GetWindow(question.window, GW_OWNER), searching);
+    EXPECT_FALSE(IsWindowEnabled(searching)) << "the page behind the question takes input";
+    ASSERT_TRUE(Click(question.window, IDYES));
+    ASSERT_TRUE(WaitUntilGone(question.window));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(searching) != FALSE; }));
+
     EXPECT_FALSE(ControlEnabled(searching, IDOK)) << "Continue stays disabled while searching";
     EXPECT_EQ(GetWindowLongA(searching, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
     ASSERT_TRUE(
@@ -113,6 +120,7 @@ TEST_F(SearchScenario, DeepHostIsMissedThenTheDriveSearchCanBeCancelled) {
     MessageBoxWindow confirm = WaitForMessageBox(*installer, "TarvelleSetup");
     ASSERT_NE(confirm.window, nullptr) << "Cancel did not ask for confirmation";
     EXPECT_EQ(confirm.text, "Are you sure you want to quit?");
+    EXPECT_EQ(GetWindow(confirm.window, GW_OWNER), searching);
     const std::string before = ControlText(searching, IDC_SEARCH_PROGRESS);
     ASSERT_TRUE(Click(confirm.window, IDNO));
     ASSERT_TRUE(WaitUntilGone(confirm.window));
@@ -125,6 +133,32 @@ TEST_F(SearchScenario, DeepHostIsMissedThenTheDriveSearchCanBeCancelled) {
     ASSERT_TRUE(Click(confirm.window, IDYES));
     ASSERT_TRUE(WaitUntilGone(confirm.window));
     EXPECT_TRUE(EndsWithoutAQuestion()) << "Yes must end the run without a closing page";
+    // A click on Cancel that was on its way when the question came reaches the page behind it
+    // all the same: the quit confirmed then ends the run, whatever the answer to the question.
+    const std::set<std::string> programFiles = FolderSnapshot("C:\\Program Files");
+    Start();
+    ASSERT_TRUE(StartSearch());
+    const MessageBoxWindow again = WaitForMessageBox(*installer, "TarvelleSetup", kSearchTimeout);
+    ASSERT_NE(again.window, nullptr);
+    searching = WaitForPageWithControl(*installer, IDC_SEARCH_PROGRESS);
+    ASSERT_NE(searching, nullptr);
+    PostMessageA(searching, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(searching, IDCANCEL)));
+    HWND quit = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        quit = FindWindowExA(nullptr, nullptr, "#32770", "TarvelleSetup");
+        while (quit != nullptr && GetWindow(quit, GW_OWNER) != again.window) {
+            quit = FindWindowExA(nullptr, quit, "#32770", "TarvelleSetup");
+        }
+        return quit != nullptr;
+    })) << "the confirmation is not in front of the question";
+    EXPECT_EQ(ControlText(quit, 0xFFFF), "Are you sure you want to quit?");
+    ASSERT_TRUE(Click(quit, IDYES));
+    ASSERT_TRUE(WaitUntilGone(quit));
+    ASSERT_TRUE(Click(again.window, IDNO));
+    ASSERT_TRUE(WaitUntilGone(again.window));
+    EXPECT_TRUE(EndsWithoutAQuestion()) << "the quit was confirmed: no summary, no closing page";
+    EXPECT_EQ(FolderSnapshot("C:\\Program Files"), programFiles) << "something was installed";
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "payloads/shell/bitmap_file.h"
 #include "resources/install_contract.h"
 #include "resources/resource.h"
 #include "tests/e2e/scenario.h"
@@ -195,7 +196,10 @@ TEST_F(WelcomePage, EscapeCancelsLikeTheButton) {
     EXPECT_TRUE(installer->WaitForExit()) << "Escape did not end the run";
 }
 
-// The shell beside its plug-in and presets, as the installer lays them out, in a folder of its own.
+const char kPictureName[] = "a long walk by the river at dusk.bmp";
+
+// The shell beside its plug-in and presets, as the installer lays them out, in a folder of its own,
+// and a picture whose path is far longer than the shell's window is wide.
 class ShellFolder {
 public:
     ShellFolder() {
@@ -214,16 +218,32 @@ public:
                       FALSE) &&
             CopyFileA((from + contract::kPresetsFile).c_str(),
                       (presets + contract::kPresetsFile).c_str(), FALSE);
+        std::string folder = to;
+        for (const char* name : {"pictures of the whole year, sorted by month and day",
+                                 "and then by the place and people",
+                                 "where each of them was taken, from north to south by day"}) {
+            folder += std::string(name) + "\\";
+            ready_ = ready_ && CreateDirectoryA(folder.c_str(), nullptr);
+        }
+        picture_ = folder + kPictureName;
+        Image image;
+        image.width = 16;
+        image.height = 12;
+        image.bgra.assign(16 * 12 * 4, 0x80);
+        std::string error;
+        ready_ = ready_ && WriteBitmap(picture_, image, error);
     }
     ShellFolder(const ShellFolder&) = delete;
     ShellFolder& operator=(const ShellFolder&) = delete;
     ~ShellFolder() { RemoveFromDriveC("tvl-shell-dpi"); }
     bool Ready() const { return ready_; }
     std::string Program() const { return std::string(kFolder) + contract::kShellFile; }
+    const std::string& Picture() const { return picture_; }
 
 private:
     static constexpr char kFolder[] = "C:\\tvl-shell-dpi\\";
     bool ready_ = false;
+    std::string picture_;
 };
 
 LONG Width(const RECT& box) {
@@ -322,14 +342,18 @@ void ExpectWholeText(HDC screen, HFONT font, const RECT& area, const std::string
 
 // The shell at the display's own scale (tests/e2e/high_dpi_check runs it at 96 and at 144 dots
 // per inch and compares the control sizes printed here): every control holds its text whole, in
-// the display's message font at the window's dots per inch.
+// the display's message font at the window's dots per inch. Its title names the picture it was
+// started with, whose long path the status line shortens in the middle; made as small as it
+// goes, the window still holds every control whole.
 TEST(ShellWindow, ShowsEveryTextWholeAtTheDisplaysScale) {
     const int dpi = DisplayDpi();
     ShellFolder folder;
     ASSERT_TRUE(folder.Ready());
-    InstallerProcess shell(folder.Program());
-    HWND window = WaitForWindow(shell, "TarvelleShell", "Tarvelle Shell");
-    ASSERT_NE(window, nullptr) << "the shell did not open its window";
+    std::printf("picture path of %zu characters\n", folder.Picture().size());
+    InstallerProcess shell(folder.Program(), "\"" + folder.Picture() + "\"");
+    const std::string title = std::string(kPictureName) + " - Tarvelle Shell";
+    HWND window = WaitForWindow(shell, "TarvelleShell", title.c_str());
+    ASSERT_NE(window, nullptr) << "the shell did not open its window titled \"" << title << "\"";
     EXPECT_EQ(GetDpiForWindow(window), static_cast<UINT>(dpi));
     // All of it on the screen, where its pixels can be read.
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
@@ -393,9 +417,58 @@ TEST(ShellWindow, ShowsEveryTextWholeAtTheDisplaysScale) {
         MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&area), 2);
         ExpectWholeText(screen, font, area, text, what);
     }
+
+    // The status line, level with the plug-ins' label and right of the left column: the path as
+    // DrawText shortens it for that width here, its middle given up and its file name whole, and
+    // no ink in the margin at the window's edge.
+    const auto label = std::find_if(controls.begin(), controls.end(),
+                                    [](HWND control) { return ShownText(control) == "Plug-ins:"; });
+    ASSERT_NE(label, controls.end());
+    RECT row{};
+    GetWindowRect(*label, &row);
+    POINT clientEdge{client.right, 0};
+    ClientToScreen(window, &clientEdge);
+    const LONG edgeMargin = MulDiv(8, dpi, 96);
+    const RECT statusArea{row.right + MulDiv(12, dpi, 96), row.top, clientEdge.x, row.bottom};
+    const RECT statusInk = InkBox(screen, statusArea);
+    EXPECT_LE(statusInk.right, Width(statusArea) - edgeMargin)
+        << "the status line runs to the window's edge";
+    HDC measuring = CreateCompatibleDC(screen);
+    const HGDIOBJ measuringFont = SelectObject(measuring, font);
+    std::string shortened = folder.Picture() + std::string(8, '\0');
+    RECT room{0, 0, Width(statusArea) - edgeMargin, Height(statusArea)};
+    DrawTextA(measuring, shortened.data(), static_cast<int>(folder.Picture().size()), &room,
+              DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS | DT_MODIFYSTRING);
+    SelectObject(measuring, measuringFont);
+    DeleteDC(measuring);
+    shortened.resize(std::string(shortened.c_str()).size());
+    ASSERT_LT(shortened.size(), folder.Picture().size()) << "the whole path fits: nothing to check";
+    ASSERT_GE(shortened.size(), std::string(kPictureName).size());
+    EXPECT_EQ(shortened.substr(shortened.size() - std::string(kPictureName).size()), kPictureName);
+    ExpectWholeText(screen, font, statusArea, shortened, "status line");
     SelectObject(screen, previousFont);
     ReleaseDC(nullptr, screen);
     DeleteObject(font);
+
+    // Dragged as small as it goes: every control stays whole inside the client area.
+    SetWindowPos(window, nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto allInside = [&] {
+        RECT inside{};
+        GetClientRect(window, &inside);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&inside), 2);
+        return std::all_of(controls.begin(), controls.end(), [&](HWND control) {
+            RECT place{};
+            GetWindowRect(control, &place);
+            return place.left >= inside.left && place.top >= inside.top &&
+                   place.right <= inside.right && place.bottom <= inside.bottom;
+        });
+    };
+    EXPECT_TRUE(WaitUntil(allInside)) << "a control is cut by the window's edge";
+    RECT smallest{};
+    GetWindowRect(window, &smallest);
+    std::printf("shell window at its smallest %ldx%ld\n", Width(smallest), Height(smallest));
+    EXPECT_GT(Width(smallest), 200);
+    EXPECT_GT(Height(smallest), 150);
     if (HasFailure()) {
         SaveScreenshot("ShellWindow.ShowsEveryTextWholeAtTheDisplaysScale");
     }

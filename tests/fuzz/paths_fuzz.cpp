@@ -1,9 +1,11 @@
 // tests/fuzz/paths_fuzz.cpp
 // ToSlashDirectory's promises and the parent step that MakeDirectories recurses on: every chain
-// of parents ends, each step is strictly shorter and canonical again.
+// of parents ends, each step is strictly shorter and canonical again. A typed folder, once read,
+// reads as itself.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <string>
+#include <string_view>
 
 #include "support/paths.h"
 #include "support/text.h"
@@ -42,6 +44,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     FUZZ_CHECK(components == canonicalComponents);
+
+    // What the folder dialog stores reads back as itself, with nothing left for Windows to read
+    // differently: no "/", no doubled separator, no "." or ".." name.
+    const TypedFolder read = ReadTypedFolder(path);
+    if (read.fault == TypedFolderFault::None) {
+        const TypedFolder again = ReadTypedFolder(read.folder);
+        FUZZ_CHECK(again.fault == TypedFolderFault::None && again.folder == read.folder);
+        FUZZ_CHECK(read.folder.find('/') == std::string::npos);
+        FUZZ_CHECK(read.folder.find("\\\\", 1) == std::string::npos);
+        for (const std::string& name : read.names) {
+            FUZZ_CHECK(name != "." && name != ".." && IsPlainName(std::string_view(name)));
+        }
+    }
 
     Text current(canonical);
     Text parent;

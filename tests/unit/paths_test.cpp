@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
 namespace {
 
 TEST(ToSlashDirectoryTest, AddsOneTrailingSlashWhateverTheInput) {
@@ -51,7 +56,7 @@ TEST(FolderHelpersTest, FolderOfKeepsTheSeparatorAndTrailingSeparatorIsAddedOnce
     EXPECT_EQ(WithTrailingSeparator(""), "");
 }
 
-TEST(DeviceNameTest, DeviceNamesWithAnyExtensionCaseOrSpacesAreFoundInAnyPlaceOfAPath) {
+TEST(DeviceNameTest, DeviceNamesWithAnyExtensionCaseOrSpacesAreFound) {
     for (const char* device :
          {"CON", "nul.txt", "Aux .tar.gz", "com1", "LPT9.x", "conout$", "COM\xC2\xB9", "prn  "}) {
         EXPECT_TRUE(IsDeviceName(std::string_view(device))) << device;
@@ -64,9 +69,61 @@ TEST(DeviceNameTest, DeviceNamesWithAnyExtensionCaseOrSpacesAreFoundInAnyPlaceOf
     EXPECT_TRUE(IsDeviceName(std::u16string_view(u"lpt\u00B3.txt")));
     EXPECT_TRUE(IsDeviceName(std::u16string_view(u"NUL")));
     EXPECT_FALSE(IsDeviceName(std::u16string_view(u"COM\u00B4")));
-    EXPECT_EQ(DeviceNameIn("C:\\tvl-dev\\CON\\"), "CON");
-    EXPECT_EQ(DeviceNameIn("D:/a/nul.txt/b"), "nul.txt");
-    EXPECT_EQ(DeviceNameIn("\\\\server\\share\\Plug-Ins\\"), "");
+}
+
+// What the dialog stores for a typed folder is what the path calls would open, so that the
+// handle calls of the install reach the same folder name by name.
+TEST(TypedFolderTest, SlashesDotsAndDoubledSeparatorsAreReadAsWindowsReadsThem) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"D:/Slash Plugins/", "D:\\Slash Plugins\\"},
+        {"D:\\Apps\\..\\Dots Plugins\\", "D:\\Dots Plugins\\"},
+        {"d:\\Hosts\\Plug-Ins", "d:\\Hosts\\Plug-Ins"},
+        {"D:/", "D:\\"},
+        {"C:\\a\\\\b\\.\\c//", "C:\\a\\b\\c\\"},
+        {"C:\\..\\..\\x", "C:\\x"},
+        {"C:\\a\\b\\..", "C:\\a"},
+        {"C:\\a\\..", "C:\\"},
+        {"\\\\server\\share", "\\\\server\\share\\"},
+        {"//server/share/x/../y", "\\\\server\\share\\y"},
+        {"\\\\server\\share\\..\\x\\", "\\\\server\\share\\x\\"},
+        {"C:\\Gr\xC3\xBC\xC3\x9F\\ .x\\", "C:\\Gr\xC3\xBC\xC3\x9F\\ .x\\"},
+    };
+    for (const auto& [typed, folder] : cases) {
+        const TypedFolder read = ReadTypedFolder(typed);
+        EXPECT_EQ(read.fault, TypedFolderFault::None) << typed;
+        EXPECT_EQ(read.folder, folder) << typed;
+    }
+    const TypedFolder parts = ReadTypedFolder("\\\\server\\share\\a/b");
+    EXPECT_EQ(parts.root, "\\\\server\\share\\");
+    EXPECT_EQ(parts.names, (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(TypedFolderTest, WhatCannotBeUsedIsRefusedWithTheNameAtFault) {
+    for (const char* partial :
+         {"", "plugins", "C:", "C:plugins", "\\plugins", "1:\\x", " C:\\x", "\\\\server",
+          "\\\\server\\", "\\\\\\share\\", "\\\\?\\C:\\x", "\\\\.\\C:\\x", "//./pipe/x"}) {
+        const TypedFolder read = ReadTypedFolder(partial);
+        EXPECT_EQ(read.fault, TypedFolderFault::NotFullPath) << partial;
+        EXPECT_EQ(read.folder, "") << partial;
+    }
+    const std::tuple<const char*, TypedFolderFault, const char*> refused[] = {
+        {"C:\\tvl-dev\\CON\\Plug-Ins\\", TypedFolderFault::DeviceName, "CON"},
+        {"D:/a/nul.txt/b", TypedFolderFault::DeviceName, "nul.txt"},
+        {"C:\\Plugins.\\", TypedFolderFault::EndsInDotOrSpace, "Plugins."},
+        {"C:\\Plug-Ins \\x", TypedFolderFault::EndsInDotOrSpace, "Plug-Ins "},
+        {"C:\\a\\...", TypedFolderFault::EndsInDotOrSpace, "..."},
+        {"C:\\a<b\\", TypedFolderFault::ForbiddenCharacter, "a<b"},
+        {"C:\\x\\c:d", TypedFolderFault::ForbiddenCharacter, "c:d"},
+        {"C:\\tab\there", TypedFolderFault::ForbiddenCharacter, "tab\there"},
+        {"\\\\ser*ver\\share\\", TypedFolderFault::ForbiddenCharacter, "ser*ver"},
+        // A name that ".." takes away again was typed all the same.
+        {"C:\\what?\\..\\x", TypedFolderFault::ForbiddenCharacter, "what?"},
+    };
+    for (const auto& [typed, fault, name] : refused) {
+        const TypedFolder read = ReadTypedFolder(typed);
+        EXPECT_EQ(read.fault, fault) << typed;
+        EXPECT_EQ(read.name, name) << typed;
+    }
 }
 
 }  // namespace

@@ -86,6 +86,8 @@ public:
     std::vector<std::string> lines;
     long cancelAfterLines = -1;
     bool searchingPageClosed = false;
+    // The user confirms a quit on the searching page while a question is up in front of it.
+    bool quitWhileAsked = false;
     // The selection page: what the user does while it is open (Options included), and the
     // check boxes he leaves (empty: as the page opened them).
     std::function<void(HostList&)> whileSelecting;
@@ -108,6 +110,9 @@ public:
 
     bool AskYesNo(const std::string& question) override {
         shown.push_back({"box", question, false, "", kBoxYesNo, false});
+        if (quitWhileAsked && searchingPage_ != nullptr && !searchingPageClosed) {
+            searchingPage_->cancelRequested = 1;
+        }
         return NextAnswer() == kAnswerYes;
     }
 
@@ -135,6 +140,8 @@ public:
         page->lines = &lines;
         page->cancelAfterLines = cancelAfterLines;
         page->closed = &searchingPageClosed;
+        searchingPage_ = page.get();
+        searchingPageClosed = false;
         return page;
     }
 
@@ -176,6 +183,8 @@ public:
 
 private:
     PageEnd NextEnd() { return static_cast<PageEnd>(NextAnswer()); }
+
+    ScriptedSearchingPage* searchingPage_ = nullptr;
 
     int NextAnswer() {
         if (answers.empty()) {

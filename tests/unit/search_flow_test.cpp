@@ -200,6 +200,26 @@ TEST_F(SearchFlowTest, CancelDuringTheProgramFilesSearchAsksNothingMore) {
     EXPECT_EQ(pages.shown.back().kind, "searching");
 }
 
+TEST_F(SearchFlowTest, AQuitConfirmedBehindTheDriveQuestionEndsTheRunWhateverTheAnswer) {
+    pages.quitWhileAsked = true;
+    for (const int answer : {No, Yes}) {
+        pages.shown.clear();
+        pages.walkedRoots.clear();
+        Search({Ok, Ok, Ok, Ok, answer});
+        EXPECT_EQ(state, RunState::Stopped) << answer;
+        EXPECT_EQ(pages.walkedRoots, (Strings{Pf()})) << "no drive is searched after a quit";
+    }
+}
+
+TEST_F(SearchFlowTest, AQuitConfirmedOnTheLastLineOfTheWalkStillEndsTheRun) {
+    // The host's folder is the last line, and the walker looks for a quit no more after it.
+    tree.Make("Program Files\\Photoshop\\Plug-Ins");
+    pages.cancelAfterLines = 2;
+    Search({Ok, Ok, Ok, Ok});
+    EXPECT_EQ(pages.lines.size(), 2u);
+    EXPECT_EQ(state, RunState::Stopped);
+}
+
 TEST_F(SearchFlowTest, ThirtyTwoBitProgramFilesIsSearchedBeforeTheQuestion) {
     programFilesX86 = tree.Make("Program Files (x86)");
     programFilesX86.pop_back();
