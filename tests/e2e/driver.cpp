@@ -320,14 +320,20 @@ bool Click(HWND dialog, int id) {
     const bool isButton = ClassName(control) == "Button";
     SetForegroundWindow(dialog);
     // A person sees the button go down before letting go; a press that the window did not take
-    // (Wine sometimes drops the first one after the pointer jumped) is made again.
+    // (Wine sometimes drops the first one after the pointer jumped) is made again. On a busy
+    // machine a press can be taken late: once the button is gone or disabled it was, and a
+    // second press would land on whatever lies beneath it.
     for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0 &&
+            (!IsWindow(control) || !IsWindowVisible(control) || !IsWindowEnabled(control))) {
+            return true;
+        }
         MovePointer(ControlCentre(dialog, id));
         LeftButton(MOUSEEVENTF_LEFTDOWN);
         const bool pressed =
             !isButton ||
             PollUntil([&] { return (SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; },
-                      1s);
+                      5s);
         LeftButton(MOUSEEVENTF_LEFTUP);
         if (pressed) {
             return true;
