@@ -4,16 +4,14 @@
 #include "app/build_constants.h"
 #include "discovery/host_finder.h"
 #include "discovery/host_search.h"
-#include "install/components.h"
-#include "install/file_location_record.h"
-#include "install/install_locations.h"
-#include "install/payload_file.h"
-#include "support/resource_source.h"
-#include "install/shell_application.h"
+#include "install/admin_rights.h"
 #include "pages/wizard_pages.h"
+#include "resources/install_contract.h"
+#include "resources/install_layout.h"
 #include "resources/resource.h"
 #include "support/event_log.h"
 #include "support/exception.h"
+#include "support/resource_source.h"
 #include "support/text_buffer.h"
 
 const char kRefusalText[] =
@@ -168,7 +166,7 @@ void InstallerSession::SearchForHosts() {
 void InstallerSession::SelectHosts() {
     hosts.push_back(HostRecord{"user selected plugin location",
                                "user selected plugin file location", DefaultPluginFolder(),
-                               "user_selected", false});
+                               contract::kUserSelectedLocationKey, false});
     const PageEnd end = pages_.ShowHostSelectionPage(hosts, kSelectionPrompt);
     if (end == kPageOk) {
         runState = RunState::ReadyToInstall;
@@ -179,7 +177,8 @@ void InstallerSession::SelectHosts() {
 
 void InstallerSession::HandleNoHostFound() {
     const Text caption("Unknown (edit with 'Options' button)");
-    AddHost(hosts, "Unknown Host Application", DefaultPluginFolder(), "other", &caption);
+    AddHost(hosts, "Unknown Host Application", DefaultPluginFolder(), contract::kOtherLocationKey,
+            &caption);
     if (pages_.ShowMessagePage(kNoHostText, MessagePageForm::ContinueOrSkip) != kPageOk) {
         runState = RunState::ReadyToInstall;
         return;
@@ -218,28 +217,6 @@ void InstallerSession::Install() {
     }
     runState =
         CarryOutInstallPlan(Plan(), *this) ? RunState::Succeeded : RunState::ComponentsFailed;
-}
-
-bool InstallerSession::ExtractPayload(const Text& target, int payloadId) {
-    return WritePayloadFile(target, payloadId, *this);
-}
-
-bool InstallerSession::InstallPlugin(const Text& directory, const Text& locationKey,
-                                     const Text& extension) {
-    return InstallPluginFile(directory, locationKey, extension, *this);
-}
-
-bool InstallerSession::InstallPresets() {
-    return InstallPresetsFile(*this);
-}
-
-bool InstallerSession::RecordFileLocation(const Text& path, const Text& component,
-                                          const Text& locationKey) {
-    return WriteFileLocationRecord(path, component, locationKey);
-}
-
-bool InstallerSession::InstallShellApplication() {
-    return InstallShellFiles(*this);
 }
 
 void InstallerSession::FileNotWritten(const Text& path) {

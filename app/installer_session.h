@@ -12,7 +12,7 @@ class WizardPages;
 // The whole state of one run. The state operations talk to each other only through these
 // fields and to the user only through the pages; the work itself is done by the operations of
 // discovery/ and install/, which report a file they could not write back here.
-class InstallerSession : private FailedFileReport {
+class InstallerSession : public FailedFileReport {
 public:
     // Probes the rights; shows nothing.
     explicit InstallerSession(WizardPages& pages);
@@ -37,13 +37,6 @@ public:
     // What Install writes, from the choices and the ticked hosts.
     InstallPlan Plan() const;
 
-    // Inflates a payload into target; a failure is reported to the user and in errors.
-    bool ExtractPayload(const Text& target, int payloadId);
-    bool InstallPlugin(const Text& directory, const Text& locationKey, const Text& extension);
-    bool InstallPresets();
-    bool RecordFileLocation(const Text& path, const Text& component, const Text& locationKey);
-    // The shell, the uninstaller, the shortcuts and the uninstall entry.
-    bool InstallShellApplication();
     // The thank-you page for Succeeded, the error page for ComponentsFailed, nothing otherwise.
     void ShowClosingPage();
 

@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "install/install_locations.h"
+#include "install/admin_rights.h"
 #include "pages/message_page.h"
 #include "pages/side_picture.h"
 

@@ -1,7 +1,7 @@
 // discovery/host_folder_rule.cpp
 #include "discovery/host_folder_rule.h"
 
-#include "resources/install_contract.h"
+#include "resources/install_layout.h"
 
 namespace {
 
@@ -11,35 +11,11 @@ constexpr std::uint32_t kTemporary = 0x100;
 constexpr std::uint32_t kOffline = 0x1000;
 constexpr std::uint32_t kBit20000 = 0x20000;
 
-struct KnownHost {
-    const char* pathPart;
-    const char* displayName;
-    const char* key;
-};
-
-// The first that the lower-cased path contains decides: "photoshop" anywhere beats the rest,
-// and "corel painter" must come before "corel".
-constexpr KnownHost kKnownHosts[] = {
-    {"photoshop", "Photoshop", "photoshop"},
-    {"corel painter", "Corel Painter", "painter"},
-    {"corel", "Corel Products", "corel"},
-    {"paint shop pro", "Paint Shop Pro", "paintshoppro"},
-};
-
 bool IsExcludedFromSearch(std::uint32_t attributes) {
     return (attributes & (kHidden | kSystem | kTemporary | kOffline | kBit20000)) != 0;
 }
 
 }  // namespace
-
-Text KnownHostName(const Text& key) {
-    for (const KnownHost& host : kKnownHosts) {
-        if (key == host.key) {
-            return Text(host.displayName);
-        }
-    }
-    return Text();
-}
 
 FolderVerdict RecogniseHostFolder(std::uint32_t attributes, const Text& name, const Text& fullPath,
                                   HostList& hosts) {
@@ -52,9 +28,9 @@ FolderVerdict RecogniseHostFolder(std::uint32_t attributes, const Text& name, co
     }
     Text path = fullPath;
     path.MakeLower();
-    for (const KnownHost& host : kKnownHosts) {
+    for (const KnownHost& host : KnownHosts()) {
         if (path.Find(host.pathPart) != Text::kNotFound) {
-            AddHost(hosts, host.displayName, path + contract::kHostPluginSubfolder, host.key);
+            AddHost(hosts, host.displayName, HostPluginFolderIn(path.Bytes()), host.key);
             return FolderVerdict::HostFound;
         }
     }

@@ -5,10 +5,6 @@
 
 #include "discovery/host_record.h"
 
-// The name a known host goes by ("Photoshop" for "photoshop"), for the key its records carry;
-// empty for any other key.
-Text KnownHostName(const Text& key);
-
 // What the search does with one directory.
 enum class FolderVerdict {
     Excluded,   // hidden, system, temporary, offline or with the attribute bit 0x20000: neither

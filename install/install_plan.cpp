@@ -1,12 +1,10 @@
 // install/install_plan.cpp
 #include "install/install_plan.h"
 
-#include <string>
-
 #include "install/components.h"
-#include "install/install_locations.h"
 #include "install/shell_application.h"
 #include "resources/install_contract.h"
+#include "resources/install_layout.h"
 
 Text SummaryLines(const InstallPlan& plan) {
     Text lines;
@@ -24,8 +22,8 @@ Text SummaryLines(const InstallPlan& plan) {
 
 namespace {
 
-// The later copy of a kind of host keeps the kind's own record; each earlier one gets its place
-// among them after a dot, so that every copy is found and removed again.
+// The later copy of a kind of host keeps the kind's own record; each earlier one a record of its
+// own, so that every copy is found and removed again.
 Text RecordKeyOf(const std::vector<HostPlugin>& hosts, std::size_t index) {
     const Text& key = hosts[index].locationKey;
     std::size_t earlier = 0;
@@ -36,18 +34,17 @@ Text RecordKeyOf(const std::vector<HostPlugin>& hosts, std::size_t index) {
             later |= other > index;
         }
     }
-    return later ? key + ("." + std::to_string(earlier + 1)).c_str() : key;
+    return later ? Text(EarlierCopyKey(key.View(), earlier + 1)) : key;
 }
 
 }  // namespace
 
 bool CarryOutInstallPlan(const InstallPlan& plan, FailedFileReport& report) {
-    using namespace contract;
     bool failed = false;
     if (plan.installShell) {
         if (InstallShellFiles(report)) {
-            failed |= !InstallPluginFile(InstallRoot() + kShellPluginFolder, kShellLocationKey,
-                                         kShellPluginExtension, report);
+            failed |= !InstallPluginFile(Text(ShellPluginFileIn(InstallFolder())),
+                                         contract::kShellLocationKey, report);
         } else {
             failed = true;
         }
@@ -55,8 +52,8 @@ bool CarryOutInstallPlan(const InstallPlan& plan, FailedFileReport& report) {
     failed |= !InstallPresetsFile(report);
     for (std::size_t index = 0; index < plan.hostPlugins.size(); ++index) {
         failed |=
-            !InstallPluginFile(plan.hostPlugins[index].directory,
-                               RecordKeyOf(plan.hostPlugins, index), kHostPluginExtension, report);
+            !InstallPluginFile(Text(HostPluginFileIn(plan.hostPlugins[index].directory.Bytes())),
+                               RecordKeyOf(plan.hostPlugins, index), report);
     }
     return !failed;
 }

@@ -2,28 +2,26 @@
 #include "install/shell_application.h"
 
 #include "install/file_location_record.h"
-#include "install/install_locations.h"
 #include "install/payload_file.h"
 #include "install/shortcut.h"
 #include "install/uninstall_entry.h"
 #include "resources/install_contract.h"
+#include "resources/install_layout.h"
 #include "resources/resource.h"
-#include "support/special_folder.h"
 
 bool InstallShellFiles(FailedFileReport& report) {
     using namespace contract;
-    const Text directory = InstallRoot();
-    const Text shell = directory + kShellFile;
+    const std::string directory = InstallFolder();
+    const Text shell(ShellFileIn(directory));
     if (!WritePayloadFile(shell, IDR_PAYLOAD_SHELL, report, MissingFolders::Make)) {
         return false;
     }
     WriteFileLocationRecord(shell, kShellComponent, kShellLocationKey);
-    if (!WritePayloadFile(directory + kUninstallerFile, IDR_PAYLOAD_UNINSTALLER, report)) {
+    if (!WritePayloadFile(Text(UninstallerFileIn(directory)), IDR_PAYLOAD_UNINSTALLER, report)) {
         return false;
     }
-    CreateShortcut(CommonDesktopFolder() + kShortcutFile, kDesktopShortcutDescription, shell);
-    CreateShortcut(CommonStartMenuFolder() + kStartMenuProgramsFolder + kShortcutFile,
-                   kStartMenuShortcutDescription, shell);
-    RegisterUninstallEntry(directory);
+    CreateShortcut(Text(DesktopShortcut()), kDesktopShortcutDescription, shell);
+    CreateShortcut(Text(StartMenuShortcut()), kStartMenuShortcutDescription, shell);
+    RegisterUninstallEntry(Text(directory));
     return true;
 }

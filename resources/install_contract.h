@@ -12,8 +12,11 @@ inline constexpr char kFilesKey[] = "Software\\Tarvelle\\files\\";
 inline constexpr char kPluginComponent[] = "pigmorademo";
 inline constexpr char kShellComponent[] = "tarvelleshell";
 inline constexpr char kFileLocationPrefix[] = "filelocation.";
-// The location key of the shell itself and of the shell's own copy of the plug-in.
+// The location key of the shell itself and of the shell's own copy of the plug-in; of the line
+// for a folder of the user's choice; of the host added when the search found none.
 inline constexpr char kShellLocationKey[] = "tarvelleshell";
+inline constexpr char kUserSelectedLocationKey[] = "user_selected";
+inline constexpr char kOtherLocationKey[] = "other";
 
 // The uninstall entry and its values.
 inline constexpr char kUninstallKey[] =

@@ -2,7 +2,7 @@
 #include "payloads/shell/installed_files.h"
 
 #include "payloads/shell/file_bytes.h"
-#include "resources/install_contract.h"
+#include "resources/install_layout.h"
 #include "support/directory_listing.h"
 #include "support/paths.h"
 #include "support/program_path.h"
@@ -12,12 +12,12 @@ std::string ShellFolder() {
 }
 
 std::string PluginFolder() {
-    return ShellFolder() + contract::kShellPluginFolder;
+    return ShellPluginFolderIn(ShellFolder());
 }
 
 std::vector<std::string> PluginFiles() {
     std::vector<std::string> names;
-    DirectoryListing listing(Text(PluginFolder() + "*." + contract::kShellPluginExtension));
+    DirectoryListing listing(Text(ShellPluginPatternIn(ShellFolder())));
     if (listing.IsOpen()) {
         do {
             names.push_back(listing.Entry().name.Bytes());
@@ -27,7 +27,7 @@ std::vector<std::string> PluginFiles() {
 }
 
 bool LoadPresets(std::vector<Preset>& presets, std::string& error) {
-    const std::string path = ShellFolder() + contract::kPresetsFolder + contract::kPresetsFile;
+    const std::string path = PresetsFileIn(ShellFolder());
     std::string text;
     if (!ReadFileBytes(path, text)) {
         error = "cannot open " + path;

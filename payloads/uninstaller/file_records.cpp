@@ -1,6 +1,8 @@
+// payloads/uninstaller/file_records.cpp
 #include "payloads/uninstaller/file_records.h"
 
 #include "resources/install_contract.h"
+#include "resources/install_layout.h"
 #include "support/registry_key.h"
 
 namespace {
@@ -8,7 +10,7 @@ namespace {
 constexpr std::uintptr_t kUser = RegistryKey::kCurrentUser;
 
 Text ComponentKey(const std::string& component) {
-    return Text(contract::kFilesKey) + component.c_str();
+    return Text(FilesKeyOf(component));
 }
 
 }  // namespace
@@ -22,9 +24,7 @@ std::vector<FileRecord> ReadFileRecords() {
         }
         for (const Text& name : key.ValueNames()) {
             Text path;
-            if (name.Left(sizeof contract::kFileLocationPrefix - 1) ==
-                    contract::kFileLocationPrefix &&
-                key.ReadString(name, path)) {
+            if (IsRecordName(name.View()) && key.ReadString(name, path)) {
                 records.push_back({component, name.Bytes(), path.Bytes()});
             }
         }

@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "payloads/uninstaller/installer_files.h"
 #include "resources/install_contract.h"
+#include "resources/install_layout.h"
 #include "support/held_folder.h"
 #include "support/owned_handle.h"
 #include "support/paths.h"
@@ -208,9 +208,7 @@ bool IsTheInstalledUninstaller(void* process, unsigned long processId) {
         !TextFromWide(std::wstring_view(image.data(), length), path)) {
         return false;
     }
-    const std::string installFolder = InstallFolderOf(path.Bytes());
-    return !installFolder.empty() &&
-           _stricmp(path.CStr() + installFolder.size(), contract::kUninstallerFile) == 0;
+    return IsInstalledUninstaller(path.Bytes());
 }
 
 bool IsFolder(void* handle, bool folder) {

@@ -11,25 +11,18 @@
 #include <string>
 #include <vector>
 
-#include "discovery/host_folder_rule.h"
 #include "payloads/uninstaller/file_records.h"
 #include "payloads/uninstaller/file_removal.h"
-#include "payloads/uninstaller/installer_files.h"
 #include "payloads/uninstaller/removal.h"
 #include "payloads/uninstaller/self_deletion.h"
 #include "resources/install_contract.h"
+#include "resources/install_layout.h"
 #include "support/command_line.h"
 #include "support/library_search.h"
 #include "support/paths.h"
 #include "support/program_path.h"
-#include "support/special_folder.h"
 
 namespace {
-
-bool EndsWithNoCase(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() &&
-           _stricmp(text.c_str() + text.size() - end.size(), end.c_str()) == 0;
-}
 
 bool Contains(const std::vector<std::string>& paths, const std::string& path) {
     for (const std::string& each : paths) {
@@ -43,12 +36,12 @@ bool Contains(const std::vector<std::string>& paths, const std::string& path) {
 // The program that may hold a recorded file: the host its record names, or the shell.
 std::string ProgramToClose(const FileRecord* record) {
     const std::string key =
-        record != nullptr ? LocationKeyOf(*record) : std::string(contract::kShellLocationKey);
+        record != nullptr ? LocationKeyOf(record->name) : std::string(contract::kShellLocationKey);
     if (key == contract::kShellLocationKey) {
         return "Tarvelle Shell";
     }
-    const Text host = KnownHostName(Text(key));
-    return host.IsEmpty() ? "the image editor that uses it" : host.Bytes();
+    const std::string host = KnownHostName(key);
+    return host.empty() ? "the image editor that uses it" : host;
 }
 
 // Everything this run will remove, the recorded files first.
@@ -68,11 +61,10 @@ struct Removal {
 };
 
 Removal PlanRemoval(const std::string& installFolder) {
-    using namespace contract;
     Removal removal;
     for (FileRecord& record : ReadFileRecords()) {
         // Any other record is not ours to act on, nor to forget.
-        switch (UseOf(record, installFolder)) {
+        switch (UseOf(record.component, record.name, record.path, installFolder)) {
             case RecordUse::Remove:
                 removal.records.push_back(std::move(record));
                 break;
@@ -87,10 +79,9 @@ Removal PlanRemoval(const std::string& installFolder) {
     // leave the shell behind once the uninstaller is gone.
     removal.others.push_back(ShellFileIn(installFolder));
     removal.others.push_back(ShellPluginFileIn(installFolder));
-    removal.others.push_back(installFolder + kPresetsFolder + kPresetsFile);
-    removal.others.push_back((CommonDesktopFolder() + kShortcutFile).Bytes());
-    removal.others.push_back(
-        (CommonStartMenuFolder() + kStartMenuProgramsFolder + kShortcutFile).Bytes());
+    removal.others.push_back(PresetsFileIn(installFolder));
+    removal.others.push_back(DesktopShortcut());
+    removal.others.push_back(StartMenuShortcut());
     return removal;
 }
 
@@ -159,7 +150,7 @@ std::vector<std::string> ForgetRemovedFiles(const Removal& removal,
         DeleteFileRecord(record);
         const std::string folder = FolderOf(record.path);
         if (record.component == contract::kPluginComponent && Contains(removed, record.path) &&
-            EndsWithNoCase(folder, contract::kHostPluginSubfolder)) {
+            IsHostPluginFolder(folder)) {
             hostFolders.push_back(folder);
         }
     }
@@ -200,7 +191,7 @@ int Uninstall() {
     if (installFolder.empty()) {
         Tell(std::string("This uninstaller can only remove Tarvelle Pigmora Demo and Tarvelle "
                          "Shell from the folder they were installed to. Run the uninstaller in ") +
-                 (ProgramFilesFolder() + kInstallFolder).CStr() + ".\n\n" + kNothingRemoved,
+                 InstallFolder() + ".\n\n" + kNothingRemoved,
              MB_ICONEXCLAMATION);
         return 5;
     }
@@ -225,7 +216,7 @@ int Uninstall() {
         // A host's folder may be any user's, closed even to administrators: what is denied there
         // stays and is named, and holds nothing else back.
         for (const FileRecord& record : removal.records) {
-            files.Add(record.path, LocationKeyOf(record) == kShellLocationKey
+            files.Add(record.path, LocationKeyOf(record.name) == kShellLocationKey
                                        ? FileRemoval::WhenDenied::AskForAdministrator
                                        : FileRemoval::WhenDenied::Refuse);
         }
@@ -240,8 +231,8 @@ int Uninstall() {
         untouched = files.Refused();
         removed = files.Removed();
     }
-    RemoveFolderIfEmpty(installFolder + kPresetsFolder);
-    RemoveFolderIfEmpty(installFolder + kShellPluginFolder);
+    RemoveFolderIfEmpty(PresetsFolderIn(installFolder));
+    RemoveFolderIfEmpty(ShellPluginFolderIn(installFolder));
     for (const std::string& folder : ForgetRemovedFiles(removal, left, removed)) {
         RemoveFolderIfEmpty(folder);
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/installer_session.h"
+#include "install/payload_file.h"
 #include "tests/unit/install_fixture.h"
 #include "tests/unit/scripted_pages.h"
 
@@ -44,9 +45,9 @@ protected:
 TEST_F(ExtractionTest, CompleteStreamReplacesTheTargetWhole) {
     const std::string target = tree.Path("plugin.8bf");
     tree.MakeFile("plugin.8bf", std::string(400000, 'o'));
-    EXPECT_TRUE(session.ExtractPayload(Text(target), kComplete));
+    EXPECT_TRUE(WritePayloadFile(Text(target), kComplete, session));
     EXPECT_EQ(ReadFileBytes(target), Expected());
-    EXPECT_TRUE(session.ExtractPayload(Text(target), kComplete));
+    EXPECT_TRUE(WritePayloadFile(Text(target), kComplete, session));
     EXPECT_EQ(ReadFileBytes(target), Expected());
     EXPECT_TRUE(pages.shown.empty());
     EXPECT_EQ(EntryCount(tree.Root()), 1);
@@ -55,7 +56,7 @@ TEST_F(ExtractionTest, CompleteStreamReplacesTheTargetWhole) {
 TEST_F(ExtractionTest, EmptyStreamGivesAnEmptyFile) {
     const std::string target = tree.Path("empty.ini");
     tree.MakeFile("empty.ini", "old");
-    EXPECT_TRUE(session.ExtractPayload(Text(target), kEmpty));
+    EXPECT_TRUE(WritePayloadFile(Text(target), kEmpty, session));
     EXPECT_EQ(ReadFileBytes(target), "");
 }
 
@@ -66,7 +67,7 @@ TEST_F(ExtractionTest, DamagedStreamsLeaveTheEarlierFileIntact) {
         InstallerSession local(fresh);
         const std::string target = tree.Path("host.8bf");
         tree.MakeFile("host.8bf", "the user's plug-in");
-        EXPECT_FALSE(local.ExtractPayload(Text(target), payload));
+        EXPECT_FALSE(WritePayloadFile(Text(target), payload, local));
         EXPECT_EQ(ReadFileBytes(target), "the user's plug-in") << payload;
         EXPECT_EQ(fresh.shown.size(), 1u);
         EXPECT_EQ(EntryCount(tree.Root()), 1) << payload;
@@ -77,7 +78,7 @@ TEST_F(ExtractionTest, MissingPayloadTouchesNothing) {
     pages.answers = {kAnswerOk};
     const std::string target = tree.Path("absent.8bf");
     tree.MakeFile("other");
-    EXPECT_FALSE(session.ExtractPayload(Text(target), kMissing));
+    EXPECT_FALSE(WritePayloadFile(Text(target), kMissing, session));
     EXPECT_EQ(ReadFileBytes(target), "<missing>");
     ExpectReportedFailure(target);
 }
@@ -86,7 +87,7 @@ TEST_F(ExtractionTest, MissingDirectoryIsReported) {
     pages.answers = {kAnswerOk};
     tree.MakeFile("other");
     const std::string target = tree.Path("no folder\\x.8bf");
-    EXPECT_FALSE(session.ExtractPayload(Text(target), kComplete));
+    EXPECT_FALSE(WritePayloadFile(Text(target), kComplete, session));
     ExpectReportedFailure(target);
 }
 
@@ -96,7 +97,7 @@ TEST_F(ExtractionTest, TargetHeldOpenByAHostKeepsItsContent) {
     tree.MakeFile("held.8bf", "loaded by the host");
     {
         HeldFile held(target);
-        EXPECT_FALSE(session.ExtractPayload(Text(target), kComplete));
+        EXPECT_FALSE(WritePayloadFile(Text(target), kComplete, session));
     }
     EXPECT_EQ(ReadFileBytes(target), "loaded by the host");
     ExpectReportedFailure(target);
@@ -119,7 +120,7 @@ TEST_F(ExtractionTest, TargetBusyForAMomentIsReplacedOnceFree) {
         },
         scanned, 0, nullptr);
     ASSERT_NE(scanner, nullptr);
-    EXPECT_TRUE(session.ExtractPayload(Text(target), kComplete));
+    EXPECT_TRUE(WritePayloadFile(Text(target), kComplete, session));
     WaitForSingleObject(scanner, INFINITE);
     CloseHandle(scanner);
     EXPECT_EQ(ReadFileBytes(target), Expected());
@@ -132,7 +133,7 @@ TEST_F(ExtractionTest, ReadOnlyTargetIsNotReplaced) {
     const std::string target = tree.Path("locked.8bf");
     tree.MakeFile("locked.8bf", "kept read-only by its owner");
     ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_FALSE(session.ExtractPayload(Text(target), kComplete));
+    EXPECT_FALSE(WritePayloadFile(Text(target), kComplete, session));
     EXPECT_EQ(ReadFileBytes(target), "kept read-only by its owner");
     EXPECT_NE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     ExpectReportedFailure(target);

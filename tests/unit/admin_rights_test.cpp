@@ -1,6 +1,6 @@
-// tests/unit/install_locations_test.cpp
+// tests/unit/admin_rights_test.cpp
 // Runs under Wine, against its real file system.
-#include "install/install_locations.h"
+#include "install/admin_rights.h"
 
 #include <windows.h>
 
@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "resources/install_layout.h"
 #include "support/special_folder.h"
 
 namespace {
@@ -27,7 +28,7 @@ bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-class InstallLocationsTest : public ::testing::Test {
+class AdminRightsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         char temp[MAX_PATH];
@@ -51,18 +52,18 @@ private:
     FolderLookup previous_ = nullptr;
 };
 
-TEST_F(InstallLocationsTest, PathsAreJoinedBelowProgramFiles) {
+TEST_F(AdminRightsTest, PathsAreJoinedBelowProgramFiles) {
     programFiles = "D:\\Programs";
-    EXPECT_EQ(InstallRoot(), "D:\\Programs\\Tarvelle\\");
+    EXPECT_EQ(InstallFolder(), "D:\\Programs\\Tarvelle\\");
     EXPECT_EQ(DefaultPluginFolder(), "D:\\Programs\\plugins\\");
 }
 
-TEST_F(InstallLocationsTest, WritableProgramFilesMeansRightsAndLeavesNoProbe) {
+TEST_F(AdminRightsTest, WritableProgramFilesMeansRightsAndLeavesNoProbe) {
     EXPECT_TRUE(HasAdminRights());
     EXPECT_FALSE(Exists(Probe()));
 }
 
-TEST_F(InstallLocationsTest, LeftoverProbeIsReplacedAndRemovedWhateverItsAttributes) {
+TEST_F(AdminRightsTest, LeftoverProbeIsReplacedAndRemovedWhateverItsAttributes) {
     for (const DWORD attributes :
          {DWORD{FILE_ATTRIBUTE_NORMAL}, DWORD{FILE_ATTRIBUTE_READONLY},
           DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY}}) {
@@ -79,7 +80,7 @@ TEST_F(InstallLocationsTest, LeftoverProbeIsReplacedAndRemovedWhateverItsAttribu
     }
 }
 
-TEST_F(InstallLocationsTest, FolderWhereNoFileCanBeCreatedMeansNoRights) {
+TEST_F(AdminRightsTest, FolderWhereNoFileCanBeCreatedMeansNoRights) {
     // Nobody, root included, creates files in /proc.
     programFiles = "Z:\\proc";
     EXPECT_FALSE(HasAdminRights());

@@ -1,19 +1,10 @@
-// install/install_locations.cpp
-#include "install/install_locations.h"
+// install/admin_rights.cpp
+#include "install/admin_rights.h"
 
-#include "resources/install_contract.h"
+#include "resources/install_layout.h"
 #include "support/exception.h"
 #include "support/file_sink.h"
 #include "support/files.h"
-#include "support/special_folder.h"
-
-Text InstallRoot() {
-    return ProgramFilesFolder() + contract::kInstallFolder;
-}
-
-Text DefaultPluginFolder() {
-    return ProgramFilesFolder() + contract::kDefaultPluginFolder;
-}
 
 namespace {
 
@@ -56,8 +47,7 @@ void RemoveProbe(const Text& probe) {
 }  // namespace
 
 bool HasAdminRights() {
-    // The folder ends with "\" already; the doubled separator is read as one.
-    const Text probe = ProgramFilesFolder() + "\\_test.tmp";
+    const Text probe(RightsProbeFile());
     if (!CreateProbe(probe) && !ReplaceBlockingLeftover(probe)) {
         return false;
     }
