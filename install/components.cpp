@@ -1,7 +1,6 @@
 // install/components.cpp
 #include "install/components.h"
 
-#include "install/file_location_record.h"
 #include "install/payload_file.h"
 #include "resources/install_contract.h"
 #include "resources/install_layout.h"
@@ -10,7 +9,7 @@
 bool InstallPluginFile(const Text& target, const Text& locationKey, FailedFileReport& report) {
     // A folder that cannot be made fails the file.
     const bool written = WritePayloadFile(target, IDR_PAYLOAD_PLUGIN, report, MissingFolders::Make);
-    WriteFileLocationRecord(target, contract::kPluginComponent, locationKey);
+    WriteFileLocationRecord(target.Bytes(), contract::kPluginComponent, locationKey.View());
     return written;
 }
 

@@ -1,7 +1,6 @@
 // install/shell_application.cpp
 #include "install/shell_application.h"
 
-#include "install/file_location_record.h"
 #include "install/payload_file.h"
 #include "install/shortcut.h"
 #include "install/uninstall_entry.h"
@@ -16,7 +15,7 @@ bool InstallShellFiles(FailedFileReport& report) {
     if (!WritePayloadFile(shell, IDR_PAYLOAD_SHELL, report, MissingFolders::Make)) {
         return false;
     }
-    WriteFileLocationRecord(shell, kShellComponent, kShellLocationKey);
+    WriteFileLocationRecord(shell.Bytes(), kShellComponent, kShellLocationKey);
     if (!WritePayloadFile(Text(UninstallerFileIn(directory)), IDR_PAYLOAD_UNINSTALLER, report)) {
         return false;
     }

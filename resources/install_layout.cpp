@@ -1,7 +1,6 @@
 // resources/install_layout.cpp
 #include "resources/install_layout.h"
 
-#include "resources/install_contract.h"
 #include "support/paths.h"
 #include "support/special_folder.h"
 #include "support/text.h"
@@ -55,18 +54,6 @@ bool IsInstalledUninstaller(const std::string& program) {
     return !installFolder.empty() && SameNoCase(program, UninstallerFileIn(installFolder));
 }
 
-std::string ShellFileIn(const std::string& installFolder) {
-    return installFolder + contract::kShellFile;
-}
-
-std::string UninstallerFileIn(const std::string& installFolder) {
-    return installFolder + contract::kUninstallerFile;
-}
-
-std::string ShellPluginFolderIn(const std::string& installFolder) {
-    return installFolder + contract::kShellPluginFolder;
-}
-
 std::string ShellPluginFileIn(const std::string& installFolder) {
     using namespace contract;
     return ShellPluginFolderIn(installFolder) + kPluginBaseName + "." + kShellPluginExtension;
@@ -74,18 +61,6 @@ std::string ShellPluginFileIn(const std::string& installFolder) {
 
 std::string ShellPluginPatternIn(const std::string& installFolder) {
     return ShellPluginFolderIn(installFolder) + "*." + contract::kShellPluginExtension;
-}
-
-std::string PresetsFolderIn(const std::string& installFolder) {
-    return installFolder + contract::kPresetsFolder;
-}
-
-std::string PresetsFileIn(const std::string& installFolder) {
-    return PresetsFolderIn(installFolder) + contract::kPresetsFile;
-}
-
-std::string HostPluginFolderIn(const std::string& pluginFolder) {
-    return pluginFolder + contract::kHostPluginSubfolder;
 }
 
 bool IsHostPluginFolder(const std::string& folder) {

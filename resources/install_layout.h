@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "resources/install_contract.h"
+
 // The install folder, "Tarvelle\" below the Program Files folder as the installer finds it
 // (its fallbacks included).
 std::string InstallFolder();
@@ -23,18 +25,29 @@ std::string InstallFolderOf(const std::string& program);
 // Whether program is the uninstaller in the install folder.
 bool IsInstalledUninstaller(const std::string& program);
 
-// What the install folder holds.
-std::string ShellFileIn(const std::string& installFolder);
-std::string UninstallerFileIn(const std::string& installFolder);
-std::string ShellPluginFolderIn(const std::string& installFolder);
+// What the install folder holds; what the shell lists in its plug-in folder.
+inline std::string ShellFileIn(const std::string& folder) {
+    return folder + contract::kShellFile;
+}
+inline std::string UninstallerFileIn(const std::string& folder) {
+    return folder + contract::kUninstallerFile;
+}
+inline std::string ShellPluginFolderIn(const std::string& folder) {
+    return folder + contract::kShellPluginFolder;
+}
 std::string ShellPluginFileIn(const std::string& installFolder);
-// What the shell lists in its plug-in folder: every file with the shell plug-in's extension.
 std::string ShellPluginPatternIn(const std::string& installFolder);
-std::string PresetsFolderIn(const std::string& installFolder);
-std::string PresetsFileIn(const std::string& installFolder);
+inline std::string PresetsFolderIn(const std::string& folder) {
+    return folder + contract::kPresetsFolder;
+}
+inline std::string PresetsFileIn(const std::string& folder) {
+    return PresetsFolderIn(folder) + contract::kPresetsFile;
+}
 
 // The installer's own folder in a host's plug-in folder, and whether a folder is one.
-std::string HostPluginFolderIn(const std::string& pluginFolder);
+inline std::string HostPluginFolderIn(const std::string& pluginFolder) {
+    return pluginFolder + contract::kHostPluginSubfolder;
+}
 bool IsHostPluginFolder(const std::string& folder);
 // The plug-in in a host's folder, which may lack its final separator as the user typed it.
 std::string HostPluginFileIn(const std::string& folder);
@@ -46,6 +59,9 @@ std::string StartMenuShortcut();
 // The file-location records: one value per file, named after a location key, under the key of
 // the component the file belongs to, below HKEY_CURRENT_USER.
 std::string FilesKeyOf(std::string_view component);
+// Writes one record, for path; true when written.
+bool WriteFileLocationRecord(const std::string& path, std::string_view component,
+                             std::string_view locationKey);
 std::string RecordName(std::string_view locationKey);
 // The location key of the earlier copies of a kind of host (the later copy keeps the kind's own
 // key): "photoshop.1", "photoshop.2", ... in the order they were installed.
