@@ -9,7 +9,7 @@
 #include "resources/install_contract.h"
 #include "resources/install_layout.h"
 #include "resources/resource.h"
-#include "support/event_log.h"
+#include "support/format_text.h"
 #include "support/exception.h"
 #include "support/resource_source.h"
 #include "support/text_buffer.h"

@@ -4,7 +4,7 @@
 
 #include "install/pump.h"
 #include "support/busy_file.h"
-#include "support/event_log.h"
+#include "support/format_text.h"
 #include "support/exception.h"
 #include "support/file_sink.h"
 #include "support/files.h"

@@ -2,15 +2,8 @@
 #include "support/event_log.h"
 
 #include "support/exception.h"
+#include "support/format_text.h"
 #include "support/timestamp.h"
-
-std::string FormatText(const char* format, ...) {
-    std::va_list arguments;
-    va_start(arguments, format);
-    std::string text = FormatTextV(format, arguments);
-    va_end(arguments);
-    return text;
-}
 
 EventLog::~EventLog() = default;
 

@@ -41,7 +41,3 @@ private:
     bool enabled_;
     LineFormat format_;
 };
-
-// printf into a string that grows to whatever the arguments need.
-std::string FormatText(const char* format, ...) TVL_PRINTF_FORMAT(1, 2);
-std::string FormatTextV(const char* format, std::va_list arguments) TVL_PRINTF_FORMAT(1, 0);

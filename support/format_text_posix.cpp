@@ -1,7 +1,7 @@
 // support/format_text_posix.cpp
 #include <cstdio>
 
-#include "support/event_log.h"
+#include "support/format_text.h"
 
 namespace {
 

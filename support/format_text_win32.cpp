@@ -1,7 +1,7 @@
 // support/format_text_win32.cpp
 #include <stdio.h>
 
-#include "support/event_log.h"
+#include "support/format_text.h"
 
 // The C runtime's own formatting (msvcrt.dll). The C++ library's headers would otherwise select
 // MinGW's C99 printf, linked in whole with its floating-point conversions: a fifth of the

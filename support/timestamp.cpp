@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "support/event_log.h"
+#include "support/format_text.h"
 
 Timestamp::~Timestamp() = default;
 

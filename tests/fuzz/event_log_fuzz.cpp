@@ -7,6 +7,7 @@
 
 #include "support/event_log.h"
 #include "support/exception.h"
+#include "support/format_text.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
