@@ -28,7 +28,7 @@ FolderVerdict RecogniseHostFolder(std::uint32_t attributes, const Text& name, co
     }
     Text path = fullPath;
     path.MakeLower();
-    for (const KnownHost& host : KnownHosts()) {
+    for (const KnownHost& host : kKnownHosts) {
         if (path.Find(host.pathPart) != Text::kNotFound) {
             AddHost(hosts, host.displayName, HostPluginFolderIn(path.Bytes()), host.key);
             return FolderVerdict::HostFound;

@@ -17,14 +17,6 @@ bool SameNoCase(const std::string& a, const std::string& b) {
 // this.
 constexpr char kCopySeparator = '.';
 
-// "photoshop" anywhere in the path beats the rest, and "corel painter" must come before "corel".
-constexpr KnownHost kKnownHosts[] = {
-    {"photoshop", "Photoshop", "photoshop"},
-    {"corel painter", "Corel Painter", "painter"},
-    {"corel", "Corel Products", "corel"},
-    {"paint shop pro", "Paint Shop Pro", "paintshoppro"},
-};
-
 }  // namespace
 
 std::string InstallFolder() {
@@ -52,15 +44,6 @@ std::string InstallFolderOf(const std::string& program) {
 bool IsInstalledUninstaller(const std::string& program) {
     const std::string installFolder = InstallFolderOf(program);
     return !installFolder.empty() && SameNoCase(program, UninstallerFileIn(installFolder));
-}
-
-std::string ShellPluginFileIn(const std::string& installFolder) {
-    using namespace contract;
-    return ShellPluginFolderIn(installFolder) + kPluginBaseName + "." + kShellPluginExtension;
-}
-
-std::string ShellPluginPatternIn(const std::string& installFolder) {
-    return ShellPluginFolderIn(installFolder) + "*." + contract::kShellPluginExtension;
 }
 
 bool IsHostPluginFolder(const std::string& folder) {
@@ -129,10 +112,6 @@ RecordUse UseOf(std::string_view component, std::string_view recordName, const s
         return RecordUse::Ignore;
     }
     return folder[1] == ':' ? RecordUse::Remove : RecordUse::Name;
-}
-
-std::span<const KnownHost> KnownHosts() {
-    return kKnownHosts;
 }
 
 std::string KnownHostName(std::string_view key) {

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,8 +34,13 @@ inline std::string UninstallerFileIn(const std::string& folder) {
 inline std::string ShellPluginFolderIn(const std::string& folder) {
     return folder + contract::kShellPluginFolder;
 }
-std::string ShellPluginFileIn(const std::string& installFolder);
-std::string ShellPluginPatternIn(const std::string& installFolder);
+inline std::string ShellPluginFileIn(const std::string& folder) {
+    using namespace contract;
+    return ShellPluginFolderIn(folder) + kPluginBaseName + "." + kShellPluginExtension;
+}
+inline std::string ShellPluginPatternIn(const std::string& folder) {
+    return ShellPluginFolderIn(folder) + "*." + contract::kShellPluginExtension;
+}
 inline std::string PresetsFolderIn(const std::string& folder) {
     return folder + contract::kPresetsFolder;
 }
@@ -94,7 +98,13 @@ struct KnownHost {
     const char* displayName;
     const char* key;
 };
-// The first whose part the lower-cased path contains decides.
-std::span<const KnownHost> KnownHosts();
+// The first whose part the lower-cased path contains decides: "photoshop" anywhere in the path
+// beats the rest, and "corel painter" must come before "corel".
+inline constexpr KnownHost kKnownHosts[] = {
+    {"photoshop", "Photoshop", "photoshop"},
+    {"corel painter", "Corel Painter", "painter"},
+    {"corel", "Corel Products", "corel"},
+    {"paint shop pro", "Paint Shop Pro", "paintshoppro"},
+};
 // The name a known host goes by ("Photoshop" for "photoshop"); empty for any other key.
 std::string KnownHostName(std::string_view key);

@@ -8,6 +8,7 @@
 // can finish the job.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -25,12 +26,7 @@
 namespace {
 
 bool Contains(const std::vector<std::string>& paths, const std::string& path) {
-    for (const std::string& each : paths) {
-        if (each == path) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::find(paths, path) != paths.end();
 }
 
 // The program that may hold a recorded file: the host its record names, or the shell.
