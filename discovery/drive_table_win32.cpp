@@ -9,12 +9,23 @@ std::uint32_t PresentDrives() {
     return GetLogicalDrives();
 }
 
-unsigned DriveType(const char* root) {
-    return GetDriveTypeA(root);
+DriveKind KindOf(const char* root) {
+    switch (GetDriveTypeA(root)) {
+        case DRIVE_REMOVABLE:
+            return DriveKind::Removable;
+        case DRIVE_FIXED:
+            return DriveKind::Fixed;
+        case DRIVE_CDROM:
+            return DriveKind::CdRom;
+        case DRIVE_REMOTE:
+            return DriveKind::Remote;
+        default:
+            return DriveKind::AllDrives;
+    }
 }
 
 }  // namespace
 
 DriveQueries SystemDriveQueries() {
-    return DriveQueries{&PresentDrives, &DriveType};
+    return DriveQueries{&PresentDrives, &KindOf};
 }

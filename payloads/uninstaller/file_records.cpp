@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::uintptr_t kUser = RegistryKey::kCurrentUser;
+constexpr RegistryRoot kUser = RegistryKey::kCurrentUser;
 
 Text ComponentKey(const std::string& component) {
     return Text(contract::kFilesKey) + component.c_str();

@@ -59,7 +59,7 @@ private:
         OwnedHandle file;
         file_handle::FileIdentity identity;
         file_handle::FileIdentity folderIdentity;
-        std::uint32_t attributes = 0;  // as found, to put back when the removal is given up
+        FileAttributes attributes;  // as found, to put back when the removal is given up
         bool marked = false;
     };
     void Refuse(OpenedFile& entry);

@@ -5,16 +5,6 @@
 #include "support/special_folder.h"
 #include "support/text.h"
 
-namespace {
-
-bool SameNoCase(const std::string& a, const std::string& b) {
-    Text left(a);
-    Text right(b);
-    return left.MakeLower() == right.MakeLower();
-}
-
-}  // namespace
-
 std::string InstallFolderOf(const std::string& program) {
     // The shell's own lookup only: a fallback folder is no place to trust.
     Text programFiles;
@@ -22,7 +12,7 @@ std::string InstallFolderOf(const std::string& program) {
         return std::string();
     }
     const std::string expected = (programFiles + contract::kInstallFolder).Bytes();
-    return SameNoCase(FolderOf(program), expected) ? expected : std::string();
+    return EqualsNoCase(std::string_view(FolderOf(program)), expected) ? expected : std::string();
 }
 
 std::string ShellFileIn(const std::string& installFolder) {

@@ -210,13 +210,13 @@ bool IsTheInstalledUninstaller(void* process, unsigned long processId) {
     }
     const std::string installFolder = InstallFolderOf(path.Bytes());
     return !installFolder.empty() &&
-           _stricmp(path.CStr() + installFolder.size(), contract::kUninstallerFile) == 0;
+           EqualsNoCase(path.View().substr(installFolder.size()), contract::kUninstallerFile);
 }
 
 bool IsFolder(void* handle, bool folder) {
-    std::uint32_t attributes = 0;
+    FileAttributes attributes;
     return file_handle::ReadAttributes(handle, attributes) &&
-           ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folder;
+           attributes.Has(FileAttribute::Directory) == folder;
 }
 
 }  // namespace

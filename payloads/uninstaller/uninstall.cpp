@@ -28,7 +28,7 @@ namespace {
 
 bool EndsWithNoCase(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
-           _stricmp(text.c_str() + text.size() - end.size(), end.c_str()) == 0;
+           EqualsNoCase(std::string_view(text).substr(text.size() - end.size()), end);
 }
 
 bool Contains(const std::vector<std::string>& paths, const std::string& path) {
