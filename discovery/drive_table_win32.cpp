@@ -10,18 +10,12 @@ std::uint32_t PresentDrives() {
 }
 
 DriveKind KindOf(const char* root) {
-    switch (GetDriveTypeA(root)) {
-        case DRIVE_REMOVABLE:
-            return DriveKind::Removable;
-        case DRIVE_FIXED:
-            return DriveKind::Fixed;
-        case DRIVE_CDROM:
-            return DriveKind::CdRom;
-        case DRIVE_REMOTE:
-            return DriveKind::Remote;
-        default:
-            return DriveKind::AllDrives;
-    }
+    const UINT type = GetDriveTypeA(root);
+    return type == DRIVE_REMOVABLE ? DriveKind::Removable
+           : type == DRIVE_FIXED   ? DriveKind::Fixed
+           : type == DRIVE_CDROM   ? DriveKind::CdRom
+           : type == DRIVE_REMOTE  ? DriveKind::Remote
+                                   : DriveKind::AllDrives;
 }
 
 }  // namespace

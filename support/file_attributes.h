@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-// The attributes the programs look at or set.
+// The attributes the programs look at or set, each one bit of FileAttributes::named.
 enum class FileAttribute : std::uint32_t {
     ReadOnly = 1u << 0,
     Hidden = 1u << 1,
@@ -16,8 +16,8 @@ enum class FileAttribute : std::uint32_t {
     NoScrubData = 1u << 7,  // left out of a resilient file system's integrity scans
 };
 
-// A file's attributes. Those without a name here are carried as the system gave them, so that
-// attributes written back lose none; no attribute at all is a normal file.
+// A file's attributes. The system's others ride along in unnamed, looked at by nothing but its
+// layer, so that attributes written back lose none; no attribute at all is a normal file.
 struct FileAttributes {
     constexpr FileAttributes() = default;
     constexpr FileAttributes(std::initializer_list<FileAttribute> attributes) {
@@ -34,6 +34,5 @@ struct FileAttributes {
     }
 
     std::uint32_t named = 0;
-    // The system's own bits for the others, looked at by nothing but its layer.
     std::uint32_t unnamed = 0;
 };

@@ -1,6 +1,7 @@
 // support/text.h
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -93,14 +94,8 @@ bool EqualsNoCase(std::basic_string_view<Char> a, std::string_view b) {
     const auto fold = [](unsigned unit) {
         return unit >= 'A' && unit <= 'Z' ? unit + ('a' - 'A') : unit;
     };
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (fold(static_cast<std::make_unsigned_t<Char>>(a[i])) !=
-            fold(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&fold](Char x, char y) {
+        return fold(static_cast<std::make_unsigned_t<Char>>(x)) ==
+               fold(static_cast<unsigned char>(y));
+    });
 }

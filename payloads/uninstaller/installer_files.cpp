@@ -34,7 +34,8 @@ RecordUse UseOf(const FileRecord& record, const std::string& installFolder) {
     const std::string key = LocationKeyOf(record);
     const std::string plugin = std::string(kPluginBaseName) + ".";
     if (record.component == kShellComponent) {
-        return key == kShellLocationKey && SameNoCase(record.path, ShellFileIn(installFolder))
+        return key == kShellLocationKey &&
+                       EqualsNoCase(std::string_view(record.path), ShellFileIn(installFolder))
                    ? RecordUse::Remove
                    : RecordUse::Ignore;
     }
@@ -42,8 +43,9 @@ RecordUse UseOf(const FileRecord& record, const std::string& installFolder) {
         return RecordUse::Ignore;
     }
     if (key == kShellLocationKey) {
-        return SameNoCase(record.path, ShellPluginFileIn(installFolder)) ? RecordUse::Remove
-                                                                         : RecordUse::Ignore;
+        return EqualsNoCase(std::string_view(record.path), ShellPluginFileIn(installFolder))
+                   ? RecordUse::Remove
+                   : RecordUse::Ignore;
     }
     // A host's plug-in folder may be any folder the user chose; the name is ours alone. Whether
     // the folder is reached without a link on the way is the removal's to check. A network path
@@ -51,7 +53,8 @@ RecordUse UseOf(const FileRecord& record, const std::string& installFolder) {
     // names.
     const std::string folder = FolderOf(record.path);
     if (!IsFullDirectoryPath(folder) ||
-        !SameNoCase(record.path.substr(folder.size()), plugin + kHostPluginExtension)) {
+        !EqualsNoCase(std::string_view(record.path).substr(folder.size()),
+                      plugin + kHostPluginExtension)) {
         return RecordUse::Ignore;
     }
     return folder[1] == ':' ? RecordUse::Remove : RecordUse::Name;
