@@ -62,18 +62,15 @@ OwnedHandle OpenRelative(void* parent, const Text& name, ACCESS_MASK access, ULO
     return OwnedHandle(handle);
 }
 
-bool IsLink(DWORD attributes) {
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-}
-
 // Asked of the handle, which names the link itself where Windows opened the link; and of the
 // path, for file systems (Wine's) that open a link's target whatever they are asked and show
 // the link only in a listing.
 bool OpenedALink(const OwnedHandle& opened, const Text& path) {
-    FileAttributes attributes;
-    return (file_handle::ReadAttributes(opened.Get(), attributes) &&
-            attributes.Has(FileAttribute::ReparsePoint)) ||
-           IsLink(GetFileAttributesA(path.CStr()));
+    FileAttributes byHandle;
+    FileAttributes byPath;
+    return (file_handle::ReadAttributes(opened.Get(), byHandle) &&
+            byHandle.Has(FileAttribute::ReparsePoint)) ||
+           (ReadFileAttributes(path, byPath) && byPath.Has(FileAttribute::ReparsePoint));
 }
 
 std::vector<Text> NamesAfter(const std::string& path, std::size_t start) {

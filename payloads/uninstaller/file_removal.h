@@ -1,7 +1,6 @@
 // payloads/uninstaller/file_removal.h
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
