@@ -3,16 +3,6 @@
 
 #include "support/paths.h"
 
-namespace {
-
-constexpr std::uint32_t kDirectoryAttribute = 0x10;
-
-bool IsDirectoryEntry(const DirectoryEntry& entry) {
-    return (entry.attributes & kDirectoryAttribute) != 0;
-}
-
-}  // namespace
-
 DirectoryWalker::~DirectoryWalker() = default;
 
 bool DirectoryWalker::VisitDirectory(const DirectoryEntry&, const Text&) {
@@ -49,7 +39,7 @@ void DirectoryWalker::List(const Text& directory, const char* pattern, std::uint
 
 void DirectoryWalker::VisitEntry(const DirectoryEntry& entry, const Text& folder,
                                  const char* pattern, std::uint32_t budget) {
-    const bool isDirectory = IsDirectoryEntry(entry);
+    const bool isDirectory = entry.attributes.Has(FileAttribute::Directory);
     for (bool visitAgain = true; visitAgain;) {
         // Checked before every entry at every level, so a stop takes effect at once.
         ThrowIfCancelled();
@@ -81,7 +71,7 @@ void DirectoryWalker::VisitEntry(const DirectoryEntry& entry, const Text& folder
 }
 
 bool DirectoryWalker::IsVisited(const DirectoryEntry& entry, std::uint32_t budget) const {
-    if (!IsDirectoryEntry(entry)) {
+    if (!entry.attributes.Has(FileAttribute::Directory)) {
         return !directoriesOnly;
     }
     return budget != 0 && entry.name != "." && entry.name != "..";

@@ -5,11 +5,6 @@
 
 namespace {
 
-constexpr unsigned kDriveRemovable = 2;
-constexpr unsigned kDriveFixed = 3;
-constexpr unsigned kDriveRemote = 4;
-constexpr unsigned kDriveCdRom = 5;
-
 std::optional<DriveQueries> replacedQueries;
 std::optional<DriveTable> keptTable;
 
@@ -40,14 +35,14 @@ DriveTable BuildDriveTable(const DriveQueries& queries) {
             continue;
         }
         const char root[] = {static_cast<char>('A' + letter), ':', '\\', '\0'};
-        const unsigned type = queries.driveType(root);
-        if (type != kDriveRemovable)
+        const DriveKind kind = queries.driveKind(root);
+        if (kind != DriveKind::Removable)
             table.removable &= ~bit;
-        if (type != kDriveFixed)
+        if (kind != DriveKind::Fixed)
             table.fixed &= ~bit;
-        if (type != kDriveCdRom)
+        if (kind != DriveKind::CdRom)
             table.cdRom &= ~bit;
-        if (type != kDriveRemote)
+        if (kind != DriveKind::Remote)
             table.remote &= ~bit;
     }
     return table;

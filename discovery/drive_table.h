@@ -22,10 +22,11 @@ struct DriveTable {
     std::uint32_t remote = 0;
 };
 
-// The system's answers, as GetLogicalDrives and GetDriveTypeA give them.
+// The system's answers: which drive letters are there (a bit each, as in DriveTable), and what
+// kind of drive one is (root as "C:\"; AllDrives for one of no other kind).
 struct DriveQueries {
     std::uint32_t (*presentDrives)();
-    unsigned (*driveType)(const char* root);  // root as "C:\"
+    DriveKind (*driveKind)(const char* root);
 };
 
 // Classifies the present drives; A: and B: are never part of it.

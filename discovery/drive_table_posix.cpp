@@ -7,13 +7,13 @@ std::uint32_t NoDrives() {
     return 0;
 }
 
-unsigned UnknownType(const char*) {
-    return 0;
+DriveKind NoKind(const char*) {
+    return DriveKind::AllDrives;
 }
 
 }  // namespace
 
 // There are no drive letters off Windows.
 DriveQueries SystemDriveQueries() {
-    return DriveQueries{&NoDrives, &UnknownType};
+    return DriveQueries{&NoDrives, &NoKind};
 }

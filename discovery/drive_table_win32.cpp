@@ -9,12 +9,17 @@ std::uint32_t PresentDrives() {
     return GetLogicalDrives();
 }
 
-unsigned DriveType(const char* root) {
-    return GetDriveTypeA(root);
+DriveKind KindOf(const char* root) {
+    const UINT type = GetDriveTypeA(root);
+    return type == DRIVE_REMOVABLE ? DriveKind::Removable
+           : type == DRIVE_FIXED   ? DriveKind::Fixed
+           : type == DRIVE_CDROM   ? DriveKind::CdRom
+           : type == DRIVE_REMOTE  ? DriveKind::Remote
+                                   : DriveKind::AllDrives;
 }
 
 }  // namespace
 
 DriveQueries SystemDriveQueries() {
-    return DriveQueries{&PresentDrives, &DriveType};
+    return DriveQueries{&PresentDrives, &KindOf};
 }

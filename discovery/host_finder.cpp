@@ -4,12 +4,6 @@
 #include "discovery/host_folder_rule.h"
 #include "support/held_folder.h"
 
-namespace {
-
-constexpr std::uint32_t kReparsePoint = 0x400;
-
-}  // namespace
-
 HostFinder::HostFinder(HostList& hosts) : hosts_(&hosts) {
     directoriesOnly = true;
 }
@@ -23,7 +17,7 @@ bool HostFinder::VisitDirectory(const DirectoryEntry& entry, const Text& path) {
     // A junction or link that a program without rights may have made is neither shown, entered
     // nor taken for a host: the plug-in would be written wherever it points. The installer
     // writes only into folders it can hold, so a link is entered only where it could hold one.
-    if ((entry.attributes & kReparsePoint) != 0 && !HeldFolder().Open(path, false)) {
+    if (entry.attributes.Has(FileAttribute::ReparsePoint) && !HeldFolder().Open(path, false)) {
         return false;
     }
     const FolderVerdict verdict = RecogniseHostFolder(entry.attributes, entry.name, path, *hosts_);

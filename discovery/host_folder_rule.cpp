@@ -5,25 +5,20 @@
 
 namespace {
 
-constexpr std::uint32_t kHidden = 0x2;
-constexpr std::uint32_t kSystem = 0x4;
-constexpr std::uint32_t kTemporary = 0x100;
-constexpr std::uint32_t kOffline = 0x1000;
-constexpr std::uint32_t kBit20000 = 0x20000;
-
-bool IsExcludedFromSearch(std::uint32_t attributes) {
-    return (attributes & (kHidden | kSystem | kTemporary | kOffline | kBit20000)) != 0;
+bool IsExcludedFromSearch(const FileAttributes& attributes) {
+    return attributes.HasAny({FileAttribute::Hidden, FileAttribute::System,
+                              FileAttribute::Temporary, FileAttribute::Offline,
+                              FileAttribute::NoScrubData});
 }
 
 }  // namespace
 
-FolderVerdict RecogniseHostFolder(std::uint32_t attributes, const Text& name, const Text& fullPath,
-                                  HostList& hosts) {
+FolderVerdict RecogniseHostFolder(const FileAttributes& attributes, const Text& name,
+                                  const Text& fullPath, HostList& hosts) {
     if (IsExcludedFromSearch(attributes)) {
         return FolderVerdict::Excluded;
     }
-    Text start = name.Left(4);
-    if (start.MakeLower() != "plug") {
+    if (!EqualsNoCase(name.Left(4).View(), "plug")) {
         return FolderVerdict::Descend;
     }
     Text path = fullPath;

@@ -9,12 +9,9 @@
 std::vector<Text> ProgramFilesRoots() {
     std::vector<Text> roots{ProgramFilesFolder()};
     Text x86;
-    if (SpecialFolder(kFolderProgramFilesX86, x86)) {
-        Text a = x86;
-        Text b = roots.front();
-        if (a.MakeLower() != b.MakeLower()) {
-            roots.push_back(x86);
-        }
+    if (SpecialFolder(kFolderProgramFilesX86, x86) &&
+        !EqualsNoCase(x86.View(), roots.front().View())) {
+        roots.push_back(x86);
     }
     return roots;
 }

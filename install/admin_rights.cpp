@@ -20,26 +20,27 @@ bool CreateProbe(const Text& probe) {
 // CREATE_ALWAYS refuses a read-only, hidden or system file even to an administrator, so a probe
 // left behind like that would lock out everyone.
 bool IsBlockingLeftover(const Text& probe) {
-    constexpr std::uint32_t kBlocking = kAttributeReadOnly | kAttributeHidden | kAttributeSystem;
-    std::uint32_t attributes = 0;
-    return ReadFileAttributes(probe, attributes) && (attributes & kBlocking) != 0 &&
-           (attributes & kAttributeDirectory) == 0;
+    FileAttributes attributes;
+    return ReadFileAttributes(probe, attributes) &&
+           attributes.HasAny(
+               {FileAttribute::ReadOnly, FileAttribute::Hidden, FileAttribute::System}) &&
+           !attributes.Has(FileAttribute::Directory);
 }
 
 // Whoever may reset the leftover's attributes may write in the folder.
 bool ReplaceBlockingLeftover(const Text& probe) {
-    return IsBlockingLeftover(probe) && WriteFileAttributes(probe, kAttributeNormal) &&
+    return IsBlockingLeftover(probe) && WriteFileAttributes(probe, FileAttributes{}) &&
            CreateProbe(probe);
 }
 
 // A probe that cannot be removed does not change the answer.
 void RemoveProbe(const Text& probe) {
-    std::uint32_t attributes = 0;
+    FileAttributes attributes;
     if (!ReadFileAttributes(probe, attributes)) {
         return;
     }
-    if ((attributes & kAttributeReadOnly) != 0) {
-        WriteFileAttributes(probe, attributes & ~kAttributeReadOnly);  // result ignored
+    if (attributes.Has(FileAttribute::ReadOnly)) {
+        WriteFileAttributes(probe, attributes.Without(FileAttribute::ReadOnly));  // result ignored
     }
     RemoveFile(probe);
 }

@@ -1,3 +1,4 @@
+// install/payload_file.cpp
 #include "install/payload_file.h"
 
 #include <random>
@@ -16,8 +17,6 @@
 namespace {
 
 constexpr std::int32_t kTransferBufferSize = 16384;
-constexpr std::uint32_t kReadAttributesAccess = 0x80;  // FILE_READ_ATTRIBUTES
-constexpr std::uint32_t kFileNotFound = 2;             // ERROR_FILE_NOT_FOUND
 
 // A name nobody can have prepared: the folder may be anyone's.
 Text TemporaryName() {
@@ -58,14 +57,14 @@ enum class Target { Absent, Replaceable, ReadOnly };
 // Windows refuses to replace a read-only file, but not every file system it can reach does
 // (Wine's does not): a file that its owner marked read-only is never ours to overwrite.
 Target TargetIn(const HeldFolder& folder, const Text& name) {
-    const OwnedHandle existing = folder.OpenFile(name, kReadAttributesAccess);
+    const OwnedHandle existing = folder.OpenFile(name, HeldFolder::kAttributesOnly);
     if (!existing.IsOpen()) {
         // Anything but a plain "not there" is taken as a file we cannot see.
-        return busy_file::LastError() == kFileNotFound ? Target::Absent : Target::Replaceable;
+        return IsFileNotFoundError(busy_file::LastError()) ? Target::Absent : Target::Replaceable;
     }
-    std::uint32_t attributes = 0;
+    FileAttributes attributes;
     return file_handle::ReadAttributes(existing.Get(), attributes) &&
-                   (attributes & kAttributeReadOnly) != 0
+                   attributes.Has(FileAttribute::ReadOnly)
                ? Target::ReadOnly
                : Target::Replaceable;
 }

@@ -1,7 +1,7 @@
 // pages/check_list_box.cpp
 #include "pages/check_list_box.h"
 
-#include "support/window_dpi.h"
+#include "support/window_dpi_win32.h"
 
 #include <commctrl.h>
 

@@ -7,12 +7,6 @@
 
 namespace {
 
-bool SameNoCase(const std::string& a, const std::string& b) {
-    Text left(a);
-    Text right(b);
-    return left.MakeLower() == right.MakeLower();
-}
-
 // The later copy of a kind of host keeps the kind's key; each earlier one gets its place after
 // this.
 constexpr char kCopySeparator = '.';
@@ -38,18 +32,20 @@ std::string InstallFolderOf(const std::string& program) {
         return std::string();
     }
     const std::string expected = (programFiles + contract::kInstallFolder).Bytes();
-    return SameNoCase(FolderOf(program), expected) ? expected : std::string();
+    return EqualsNoCase(std::string_view(FolderOf(program)), expected) ? expected : std::string();
 }
 
 bool IsInstalledUninstaller(const std::string& program) {
     const std::string installFolder = InstallFolderOf(program);
-    return !installFolder.empty() && SameNoCase(program, UninstallerFileIn(installFolder));
+    return !installFolder.empty() &&
+           EqualsNoCase(std::string_view(program), UninstallerFileIn(installFolder));
 }
 
 bool IsHostPluginFolder(const std::string& folder) {
     const std::string_view subfolder = contract::kHostPluginSubfolder;
     return folder.size() >= subfolder.size() &&
-           SameNoCase(folder.substr(folder.size() - subfolder.size()), std::string(subfolder));
+           EqualsNoCase(std::string_view(folder).substr(folder.size() - subfolder.size()),
+                        subfolder);
 }
 
 std::string HostPluginFileIn(const std::string& folder) {
@@ -92,7 +88,8 @@ RecordUse UseOf(std::string_view component, std::string_view recordName, const s
     using namespace contract;
     const std::string key = LocationKeyOf(recordName);
     if (component == kShellComponent) {
-        return key == kShellLocationKey && SameNoCase(path, ShellFileIn(installFolder))
+        return key == kShellLocationKey &&
+                       EqualsNoCase(std::string_view(path), ShellFileIn(installFolder))
                    ? RecordUse::Remove
                    : RecordUse::Ignore;
     }
@@ -100,15 +97,17 @@ RecordUse UseOf(std::string_view component, std::string_view recordName, const s
         return RecordUse::Ignore;
     }
     if (key == kShellLocationKey) {
-        return SameNoCase(path, ShellPluginFileIn(installFolder)) ? RecordUse::Remove
-                                                                  : RecordUse::Ignore;
+        return EqualsNoCase(std::string_view(path), ShellPluginFileIn(installFolder))
+                   ? RecordUse::Remove
+                   : RecordUse::Ignore;
     }
     // A host's plug-in folder may be any folder the user chose; the name is ours alone. Whether
     // the folder is reached without a link on the way is the removal's to check. A network path
     // is not followed: an administrator's program would sign in to whatever server the record
     // names.
     const std::string folder = FolderOf(path);
-    if (!IsFullDirectoryPath(folder) || !SameNoCase(path, HostPluginFileIn(folder))) {
+    if (!IsFullDirectoryPath(folder) ||
+        !EqualsNoCase(std::string_view(path), HostPluginFileIn(folder))) {
         return RecordUse::Ignore;
     }
     return folder[1] == ':' ? RecordUse::Remove : RecordUse::Name;

@@ -7,6 +7,8 @@
 // or indexing service may do the same to a file we replace or remove: the file is busy, not ours
 // to give up on, for a few hundred milliseconds. These are the errors that say so.
 bool IsBusyFileError(std::uint32_t error);
+// The error that says a folder has no entry of the name asked for.
+bool IsFileNotFoundError(std::uint32_t error);
 
 // Runs operation (answering whether it worked, with the system's last error set when not) until
 // it succeeds, fails otherwise than busy, or about two seconds have passed; the last error is

@@ -1,3 +1,4 @@
+// support/busy_file_win32.cpp
 #include <windows.h>
 
 #include "support/busy_file.h"
@@ -5,6 +6,10 @@
 bool IsBusyFileError(std::uint32_t error) {
     return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
            error == ERROR_LOCK_VIOLATION;
+}
+
+bool IsFileNotFoundError(std::uint32_t error) {
+    return error == ERROR_FILE_NOT_FOUND;
 }
 
 namespace busy_file {

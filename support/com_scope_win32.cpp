@@ -1,6 +1,8 @@
 // support/com_scope_win32.cpp
 #include "support/com_scope.h"
 
+#include <windows.h>
+
 #include <objbase.h>
 
 // S_FALSE (already initialised on this thread) still counts and must be balanced;

@@ -1,12 +1,11 @@
 // support/directory_listing.h
 #pragma once
 
-#include <cstdint>
-
+#include "support/file_attributes.h"
 #include "support/text.h"
 
 struct DirectoryEntry {
-    std::uint32_t attributes = 0;
+    FileAttributes attributes;
     Text name;
 };
 

@@ -1,13 +1,15 @@
+// support/directory_listing_win32.cpp
 #include <windows.h>
 
 #include "support/directory_listing.h"
+#include "support/file_attributes_win32.h"
 #include "support/wide_text.h"
 
 namespace {
 
 // A name the code page cannot hold exactly is skipped: its best-fit look-alike is another path.
 bool Fill(DirectoryEntry& entry, const WIN32_FIND_DATAW& found) {
-    entry.attributes = found.dwFileAttributes;
+    entry.attributes = AttributesFromSystem(found.dwFileAttributes);
     return TextFromWide(found.cFileName, entry.name);
 }
 

@@ -5,8 +5,8 @@
 #include "support/paths.h"
 
 bool IsDirectory(const Text& path) {
-    std::uint32_t attributes = 0;
-    return ReadFileAttributes(path, attributes) && (attributes & kAttributeDirectory) != 0;
+    FileAttributes attributes;
+    return ReadFileAttributes(path, attributes) && attributes.Has(FileAttribute::Directory);
 }
 
 bool MakeDirectories(const Text& path) {

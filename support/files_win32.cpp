@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "support/exception.h"
+#include "support/file_attributes_win32.h"
 #include "support/file_sink.h"
 #include "support/files.h"
 
@@ -39,17 +40,17 @@ void FileSink::Close() {
     handle_ = INVALID_HANDLE_VALUE;
 }
 
-bool ReadFileAttributes(const Text& path, std::uint32_t& attributes) {
+bool ReadFileAttributes(const Text& path, FileAttributes& attributes) {
     const DWORD found = GetFileAttributesA(path.CStr());
     if (found == INVALID_FILE_ATTRIBUTES) {
         return false;
     }
-    attributes = found;
+    attributes = AttributesFromSystem(found);
     return true;
 }
 
-bool WriteFileAttributes(const Text& path, std::uint32_t attributes) {
-    return SetFileAttributesA(path.CStr(), attributes) != FALSE;
+bool WriteFileAttributes(const Text& path, const FileAttributes& attributes) {
+    return SetFileAttributesA(path.CStr(), SystemAttributes(attributes)) != FALSE;
 }
 
 bool RemoveFile(const Text& path) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "support/file_attributes.h"
 #include "support/owned_handle.h"
 #include "support/text.h"
 
@@ -34,8 +35,11 @@ public:
     const Text& Path() const { return path_; }
     void* Handle() const { return chain_.back().Get(); }
 
+    // Every handle opened here may read attributes; access asks for more, as the system's mask.
+    static constexpr std::uint32_t kAttributesOnly = 0;
+
     // A file of this folder by name, not following a link in its place (a link is refused).
-    // Access as the system's access mask; the file is shared for reading, writing and deletion.
+    // Shared for reading, writing and deletion.
     OwnedHandle OpenFile(const Text& name, std::uint32_t access) const;
     // A sub-folder of this folder by name, not following a link in its place (a link is
     // refused); shared for reading, writing and deletion.
@@ -64,7 +68,7 @@ bool MarkForDeletion(void* file, bool marked);
 // Gives the file name in folder, replacing a file of that name; the handle needs delete access.
 // Tries again for about two seconds while the file it replaces is busy.
 bool MoveInto(void* file, const HeldFolder& folder, const Text& name);
-bool ReadAttributes(void* file, std::uint32_t& attributes);
+bool ReadAttributes(void* file, FileAttributes& attributes);
 // What tells one file from another whatever name it is reached by, and how many names it has.
 struct FileIdentity {
     std::uint64_t volume = 0;
@@ -76,6 +80,6 @@ struct FileIdentity {
 };
 bool ReadIdentity(void* file, FileIdentity& identity);
 // The handle needs the right to write attributes.
-bool WriteAttributes(void* file, std::uint32_t attributes);
+bool WriteAttributes(void* file, const FileAttributes& attributes);
 bool Flush(void* file);
 }  // namespace file_handle

@@ -1,3 +1,4 @@
+// support/held_folder_win32.cpp
 #include <windows.h>
 
 #include <winternl.h>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "support/busy_file.h"
+#include "support/file_attributes_win32.h"
 #include "support/files.h"
 #include "support/held_folder.h"
 #include "support/link_target.h"
@@ -60,44 +62,15 @@ OwnedHandle OpenRelative(void* parent, const Text& name, ACCESS_MASK access, ULO
     return OwnedHandle(handle);
 }
 
-bool IsLink(DWORD attributes) {
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-}
-
 // Asked of the handle, which names the link itself where Windows opened the link; and of the
 // path, for file systems (Wine's) that open a link's target whatever they are asked and show
 // the link only in a listing.
 bool OpenedALink(const OwnedHandle& opened, const Text& path) {
-    std::uint32_t attributes = 0;
-    return (file_handle::ReadAttributes(opened.Get(), attributes) && IsLink(attributes)) ||
-           IsLink(GetFileAttributesA(path.CStr()));
-}
-
-// The root of a full path, "X:\" or "\\server\share\" ("/" counts as "\" too), and where
-// the names after it begin; an empty root for anything else.
-Text RootOf(const std::string& path, std::size_t& namesStart) {
-    if (path.size() >= 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/')) {
-        const char drive = static_cast<char>(path[0] | 0x20);
-        namesStart = 3;
-        return drive >= 'a' && drive <= 'z' ? Text(path.substr(0, 2) + "\\") : Text();
-    }
-    if (path.size() < 5 || path.compare(0, 2, "\\\\") != 0) {
-        return Text();
-    }
-    const std::size_t serverEnd = path.find_first_of("\\/", 2);
-    const std::size_t shareEnd =
-        serverEnd == std::string::npos ? serverEnd : path.find_first_of("\\/", serverEnd + 1);
-    if (shareEnd == std::string::npos) {
-        return Text();
-    }
-    const Text server(path.substr(2, serverEnd - 2));
-    const Text share(path.substr(serverEnd + 1, shareEnd - serverEnd - 1));
-    // "\\?\" and "\\.\" name devices and raw paths, not a server.
-    if (!IsPlainName(server.View()) || !IsPlainName(share.View())) {
-        return Text();
-    }
-    namesStart = shareEnd + 1;
-    return Text("\\\\" + server.Bytes() + "\\" + share.Bytes() + "\\");
+    FileAttributes byHandle;
+    FileAttributes byPath;
+    return (file_handle::ReadAttributes(opened.Get(), byHandle) &&
+            byHandle.Has(FileAttribute::ReparsePoint)) ||
+           (ReadFileAttributes(path, byPath) && byPath.Has(FileAttribute::ReparsePoint));
 }
 
 std::vector<Text> NamesAfter(const std::string& path, std::size_t start) {
@@ -159,7 +132,7 @@ bool OpenChain(const Text& root, const std::vector<Text>& names, ULONG dispositi
             mayCrossLink = false;
             // The target has to be there: nothing is made on another drive's behalf.
             std::size_t namesStart = 0;
-            const Text targetRoot = RootOf(target.Bytes(), namesStart);
+            const Text targetRoot(RootOf(target.Bytes(), namesStart));
             Text targetPath;
             if (!OpenChain(targetRoot, NamesAfter(target.Bytes(), namesStart), FILE_OPEN, false,
                            chain, targetPath)) {
@@ -177,7 +150,7 @@ bool HeldFolder::Open(const Text& folder, bool create) {
     chain_.clear();
     path_.Clear();
     std::size_t namesStart = 0;
-    const Text root = RootOf(folder.Bytes(), namesStart);
+    const Text root(RootOf(folder.Bytes(), namesStart));
     if (root.IsEmpty()) {
         return Fail(ERROR_BAD_PATHNAME);
     }
@@ -263,12 +236,12 @@ bool MoveInto(void* file, const HeldFolder& folder, const Text& name) {
     });
 }
 
-bool ReadAttributes(void* file, std::uint32_t& attributes) {
+bool ReadAttributes(void* file, FileAttributes& attributes) {
     BY_HANDLE_FILE_INFORMATION information{};
     if (!GetFileInformationByHandle(file, &information)) {
         return false;
     }
-    attributes = information.dwFileAttributes;
+    attributes = AttributesFromSystem(information.dwFileAttributes);
     return true;
 }
 
@@ -283,10 +256,10 @@ bool ReadIdentity(void* file, FileIdentity& identity) {
     return true;
 }
 
-bool WriteAttributes(void* file, std::uint32_t attributes) {
+bool WriteAttributes(void* file, const FileAttributes& attributes) {
     FILE_BASIC_INFO basic{};
     // Zero times leave the times as they are.
-    basic.FileAttributes = attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
+    basic.FileAttributes = SystemAttributes(attributes);
     return SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic) != FALSE;
 }
 

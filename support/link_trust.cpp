@@ -1,14 +1,12 @@
+// support/link_trust.cpp
 #include "support/link_trust.h"
 
 #include "support/special_folder.h"
 
 namespace {
 
-bool IsAtOrBelow(const Text& path, Text root) {
-    Text lowered = path;
-    lowered.MakeLower();
-    root.MakeLower();
-    return !root.IsEmpty() && lowered.Left(root.Length()) == root;
+bool IsAtOrBelow(const Text& path, const Text& root) {
+    return !root.IsEmpty() && EqualsNoCase(path.View().substr(0, root.Length()), root.View());
 }
 
 }  // namespace

@@ -35,11 +35,21 @@ std::string FolderOf(const std::string& path) {
     return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
+namespace {
+
+bool IsDriveLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+}  // namespace
+
 bool IsFullDirectoryPath(const std::string& text) {
     const bool driveLetter =
-        text.size() >= 3 &&
-        ((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= 'a' && text[0] <= 'z')) &&
-        text[1] == ':' && text[2] == '\\';
+        text.size() >= 3 && IsDriveLetter(text[0]) && text[1] == ':' && text[2] == '\\';
     if (driveLetter) {
         return true;
     }
@@ -56,6 +66,30 @@ bool IsFullDirectoryPath(const std::string& text) {
     return shareEnd != std::string::npos && shareEnd > serverEnd + 1;
 }
 
+std::string RootOf(const std::string& path, std::size_t& namesStart) {
+    if (path.size() >= 3 && path[1] == ':' && IsSeparator(path[2])) {
+        namesStart = 3;
+        return IsDriveLetter(path[0]) ? path.substr(0, 2) + "\\" : std::string();
+    }
+    if (path.size() < 5 || path.compare(0, 2, "\\\\") != 0) {
+        return std::string();
+    }
+    const std::size_t serverEnd = path.find_first_of("\\/", 2);
+    const std::size_t shareEnd =
+        serverEnd == std::string::npos ? serverEnd : path.find_first_of("\\/", serverEnd + 1);
+    if (shareEnd == std::string::npos) {
+        return std::string();
+    }
+    const std::string server = path.substr(2, serverEnd - 2);
+    const std::string share = path.substr(serverEnd + 1, shareEnd - serverEnd - 1);
+    // "\\?\" and "\\.\" name devices and raw paths, not a server.
+    if (!IsPlainName(std::string_view(server)) || !IsPlainName(std::string_view(share))) {
+        return std::string();
+    }
+    namesStart = shareEnd + 1;
+    return "\\\\" + server + "\\" + share + "\\";
+}
+
 std::vector<std::string> NamesFrom(const std::string& path, std::size_t start) {
     std::vector<std::string> names;
     while (start < path.size()) {
@@ -69,10 +103,6 @@ std::vector<std::string> NamesFrom(const std::string& path, std::size_t start) {
 }
 
 namespace {
-
-bool IsSeparator(char c) {
-    return c == '\\' || c == '/';
-}
 
 TypedFolderFault NameFault(const std::string& name) {
     for (const char c : name) {
@@ -102,9 +132,7 @@ TypedFolder Fault(TypedFolderFault fault, const std::string& name = std::string(
 TypedFolder ReadTypedFolder(const std::string& text) {
     std::string root;
     std::size_t namesStart = 0;
-    const char drive = text.empty() ? '\0' : static_cast<char>(text[0] | 0x20);
-    if (text.size() >= 3 && drive >= 'a' && drive <= 'z' && text[1] == ':' &&
-        IsSeparator(text[2])) {
+    if (text.size() >= 3 && IsDriveLetter(text[0]) && text[1] == ':' && IsSeparator(text[2])) {
         root = text.substr(0, 2) + "\\";
         namesStart = 3;
     } else if (text.size() >= 2 && IsSeparator(text[0]) && IsSeparator(text[1])) {

@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <vector>
 
-class Text;
+#include "support/text.h"
 
 // The canonical form handed to directory creation: "/" separators from the third byte on, no
 // doubled separator from the second byte on, and always one "/" at the end. The first two bytes
@@ -28,6 +28,10 @@ std::string FolderOf(const std::string& path);
 // Whether text names a folder from a root: "X:\..." or "\\server\share\...".
 bool IsFullDirectoryPath(const std::string& text);
 
+// The root of a full path, "X:\" or "\\server\share\" ("/" counts as "\" too), and where the
+// names after it begin; an empty root for anything else.
+std::string RootOf(const std::string& path, std::size_t& namesStart);
+
 // Whether a folder or file name is one Windows keeps for a device in every folder (CON, PRN,
 // AUX, NUL, COM1 to COM9 and LPT1 to LPT9, with the superscript digits too, CONIN$ and
 // CONOUT$), in any case, alone or before an extension and spaces: such a name opens the device,
@@ -40,17 +44,7 @@ bool IsDeviceName(std::basic_string_view<Char> name) {
         base.remove_suffix(1);
     }
     const auto is = [&base](std::string_view device) {
-        if (base.size() < device.size()) {
-            return false;
-        }
-        for (std::size_t i = 0; i < device.size(); ++i) {
-            const auto unit = static_cast<std::make_unsigned_t<Char>>(base[i]);
-            if ((unit >= 'A' && unit <= 'Z' ? unit + ('a' - 'A') : unit) !=
-                static_cast<unsigned char>(device[i])) {
-                return false;
-            }
-        }
-        return true;
+        return base.size() >= device.size() && EqualsNoCase(base.substr(0, device.size()), device);
     };
     for (const std::string_view device : {"con", "prn", "aux", "nul", "conin$", "conout$"}) {
         if (base.size() == device.size() && is(device)) {

@@ -6,14 +6,16 @@
 
 #include "support/text.h"
 
+// The roots the programs keep their keys below.
+enum class RegistryRoot { CurrentUser };
+
 // One open registry key below a fixed root, owned and closed when the object goes. Every
 // operation answers whether it worked and never raises.
 class RegistryKey {
 public:
-    // The root as the system numbers it (HKEY_CURRENT_USER is 0x80000001).
-    static constexpr std::uintptr_t kCurrentUser = 0x80000001u;
+    static constexpr RegistryRoot kCurrentUser = RegistryRoot::CurrentUser;
 
-    RegistryKey(std::uintptr_t root, const Text& path, bool create);
+    RegistryKey(RegistryRoot root, const Text& path, bool create);
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
     virtual ~RegistryKey();
@@ -29,15 +31,15 @@ public:
     bool DeleteValue(const Text& name);
 
     // Deletes the key at path below root if it holds no value and no sub-key.
-    static bool DeleteIfEmpty(std::uintptr_t root, const Text& path);
+    static bool DeleteIfEmpty(RegistryRoot root, const Text& path);
     // Deletes the key at path below root with everything in it.
-    static bool DeleteTree(std::uintptr_t root, const Text& path);
+    static bool DeleteTree(RegistryRoot root, const Text& path);
     void Close();
     bool IsOpen() const { return key_ != nullptr; }
 
 private:
     bool SetValue(const Text& name, const void* data, std::uint32_t size, std::uint32_t type);
 
-    void* root_;
+    RegistryRoot root_;
     void* key_ = nullptr;
 };

@@ -3,8 +3,15 @@
 
 #include "support/registry_key.h"
 
-RegistryKey::RegistryKey(std::uintptr_t root, const Text& path, bool create)
-    : root_(reinterpret_cast<void*>(root)) {
+namespace {
+
+HKEY SystemRoot(RegistryRoot root) {
+    return root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : nullptr;
+}
+
+}  // namespace
+
+RegistryKey::RegistryKey(RegistryRoot root, const Text& path, bool create) : root_(root) {
     if (!path.IsEmpty()) {
         Open(path, create);
     }
@@ -17,11 +24,11 @@ RegistryKey::~RegistryKey() {
 bool RegistryKey::Open(const Text& path, bool create) {
     Close();
     HKEY opened = nullptr;
-    if (RegOpenKeyA(static_cast<HKEY>(root_), path.CStr(), &opened) == ERROR_SUCCESS) {
+    if (RegOpenKeyA(SystemRoot(root_), path.CStr(), &opened) == ERROR_SUCCESS) {
         key_ = opened;
         return true;
     }
-    if (create && RegCreateKeyA(static_cast<HKEY>(root_), path.CStr(), &opened) == ERROR_SUCCESS) {
+    if (create && RegCreateKeyA(SystemRoot(root_), path.CStr(), &opened) == ERROR_SUCCESS) {
         key_ = opened;
         return true;
     }
@@ -82,7 +89,7 @@ bool RegistryKey::DeleteValue(const Text& name) {
     return RegDeleteValueA(static_cast<HKEY>(key_), name.CStr()) == ERROR_SUCCESS;
 }
 
-bool RegistryKey::DeleteIfEmpty(std::uintptr_t root, const Text& path) {
+bool RegistryKey::DeleteIfEmpty(RegistryRoot root, const Text& path) {
     DWORD subKeys = 0;
     DWORD values = 0;
     {
@@ -95,11 +102,11 @@ bool RegistryKey::DeleteIfEmpty(std::uintptr_t root, const Text& path) {
             return false;
         }
     }
-    return RegDeleteKeyA(reinterpret_cast<HKEY>(root), path.CStr()) == ERROR_SUCCESS;
+    return RegDeleteKeyA(SystemRoot(root), path.CStr()) == ERROR_SUCCESS;
 }
 
-bool RegistryKey::DeleteTree(std::uintptr_t root, const Text& path) {
-    return RegDeleteTreeA(reinterpret_cast<HKEY>(root), path.CStr()) == ERROR_SUCCESS;
+bool RegistryKey::DeleteTree(RegistryRoot root, const Text& path) {
+    return RegDeleteTreeA(SystemRoot(root), path.CStr()) == ERROR_SUCCESS;
 }
 
 void RegistryKey::Close() {

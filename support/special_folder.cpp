@@ -8,9 +8,9 @@ namespace {
 
 FolderLookup replacedLookup = nullptr;
 
-Text FirstFound(std::initializer_list<int> folderIds, const char* fallback) {
+Text FirstFound(std::initializer_list<SpecialFolderId> folderIds, const char* fallback) {
     Text path;
-    for (const int folderId : folderIds) {
+    for (const SpecialFolderId folderId : folderIds) {
         if (SpecialFolder(folderId, path)) {
             return path;
         }
@@ -26,7 +26,7 @@ FolderLookup ReplaceFolderLookup(FolderLookup lookup) {
     return previous;
 }
 
-bool SpecialFolder(int folderId, Text& path) {
+bool SpecialFolder(SpecialFolderId folderId, Text& path) {
     const FolderLookup lookup = replacedLookup != nullptr ? replacedLookup : ShellFolderLookup();
     char found[kFolderPathBytes] = {};
     if (lookup == nullptr || !lookup(folderId, found)) {

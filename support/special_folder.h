@@ -3,13 +3,13 @@
 
 #include "support/text.h"
 
-// Shell folder identifiers (CSIDL values).
-enum SpecialFolderId : int {
-    kFolderPrograms = 0x02,  // the Start menu's Programs folder
-    kFolderCommonStartMenu = 0x16,
-    kFolderCommonDesktopDirectory = 0x19,
-    kFolderProgramFiles = 0x26,
-    kFolderProgramFilesX86 = 0x2A,
+// The shell's folders that the programs ask for.
+enum SpecialFolderId {
+    kFolderPrograms,  // the Start menu's Programs folder
+    kFolderCommonStartMenu,
+    kFolderCommonDesktopDirectory,
+    kFolderProgramFiles,
+    kFolderProgramFilesX86,
 };
 
 // The bytes a folder's path may take: MAX_PATH UTF-16 units, each up to three bytes in UTF-8.
@@ -17,7 +17,7 @@ inline constexpr int kFolderPathBytes = 3 * 260;
 
 // Asks the shell for a folder without creating it; true with the path (no trailing separator,
 // zero-terminated) on success.
-using FolderLookup = bool (*)(int folderId, char (&path)[kFolderPathBytes]);
+using FolderLookup = bool (*)(SpecialFolderId folderId, char (&path)[kFolderPathBytes]);
 
 // The shell's own lookup; null where there is no shell.
 FolderLookup ShellFolderLookup();
@@ -26,7 +26,7 @@ FolderLookup ShellFolderLookup();
 FolderLookup ReplaceFolderLookup(FolderLookup lookup);
 
 // On success, path becomes the folder followed by one "\"; on failure path is left as it was.
-bool SpecialFolder(int folderId, Text& path);
+bool SpecialFolder(SpecialFolderId folderId, Text& path);
 
 // Each asks afresh, in a fixed order, and falls back to the classic English default.
 Text ProgramFilesFolder();

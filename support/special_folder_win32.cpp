@@ -8,13 +8,18 @@
 
 namespace {
 
+// In SpecialFolderId's order.
+constexpr int kShellFolders[] = {CSIDL_PROGRAMS, CSIDL_COMMON_STARTMENU,
+                                 CSIDL_COMMON_DESKTOPDIRECTORY, CSIDL_PROGRAM_FILES,
+                                 CSIDL_PROGRAM_FILESX86};
+
 // A folder whose name the code page cannot hold exactly counts as not found: its best-fit
 // look-alike is another folder.
-bool AskShell(int folderId, char (&path)[kFolderPathBytes]) {
+bool AskShell(SpecialFolderId folderId, char (&path)[kFolderPathBytes]) {
     wchar_t wide[MAX_PATH] = {};
     Text found;
-    if (!SHGetSpecialFolderPathW(nullptr, wide, folderId, FALSE) || !TextFromWide(wide, found) ||
-        found.Length() >= sizeof path) {
+    if (!SHGetSpecialFolderPathW(nullptr, wide, kShellFolders[folderId], FALSE) ||
+        !TextFromWide(wide, found) || found.Length() >= sizeof path) {
         return false;
     }
     found.CopyTo(path, sizeof path);

@@ -1,9 +1,11 @@
 // support/text.h
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 // A counted byte string. Any byte may occur, zero included, and the bytes are always followed
 // by one terminating zero. Copies are independent values; a copy of a path-sized Text is one
@@ -84,3 +86,16 @@ private:
 
     std::string bytes_;
 };
+
+// Whether a and b are the same but for the case of ASCII letters, the one comparison of names and
+// paths that ignores case; for our bytes and for the system's UTF-16 units alike.
+template <typename Char>
+bool EqualsNoCase(std::basic_string_view<Char> a, std::string_view b) {
+    const auto fold = [](unsigned unit) {
+        return unit >= 'A' && unit <= 'Z' ? unit + ('a' - 'A') : unit;
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&fold](Char x, char y) {
+        return fold(static_cast<std::make_unsigned_t<Char>>(x)) ==
+               fold(static_cast<unsigned char>(y));
+    });
+}

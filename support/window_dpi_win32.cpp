@@ -1,5 +1,5 @@
 // support/window_dpi_win32.cpp
-#include "support/window_dpi.h"
+#include "support/window_dpi_win32.h"
 
 namespace {
 

@@ -8,12 +8,13 @@
 #include "payloads/shell/picture_file.h"
 #include "support/com_pointer.h"
 #include "support/com_scope.h"
+#include "support/text.h"
 #include "support/wide_text.h"
 
 namespace {
 
 bool EndsWithBmp(const std::string& path) {
-    return path.size() >= 4 && _stricmp(path.c_str() + path.size() - 4, ".bmp") == 0;
+    return path.size() >= 4 && EqualsNoCase(std::string_view(path).substr(path.size() - 4), ".bmp");
 }
 
 bool DecodeWithImagingComponent(const std::string& path, Image& image, std::string& error) {

@@ -12,7 +12,7 @@
 #include "payloads/shell/picture_file.h"
 #include "payloads/shell/plugin_library.h"
 #include "support/wide_text.h"
-#include "support/window_dpi.h"
+#include "support/window_dpi_win32.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::uintptr_t kUser = RegistryKey::kCurrentUser;
+constexpr RegistryRoot kUser = RegistryKey::kCurrentUser;
 
 Text ComponentKey(const std::string& component) {
     return Text(FilesKeyOf(component));

@@ -1,7 +1,6 @@
 // payloads/uninstaller/file_removal.h
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -59,7 +58,7 @@ private:
         OwnedHandle file;
         file_handle::FileIdentity identity;
         file_handle::FileIdentity folderIdentity;
-        std::uint32_t attributes = 0;  // as found, to put back when the removal is given up
+        FileAttributes attributes;  // as found, to put back when the removal is given up
         bool marked = false;
     };
     void Refuse(OpenedFile& entry);

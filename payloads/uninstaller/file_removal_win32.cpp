@@ -1,3 +1,4 @@
+// payloads/uninstaller/file_removal_win32.cpp
 #include "payloads/uninstaller/file_removal.h"
 
 #include <windows.h>
@@ -78,12 +79,9 @@ void FileRemoval::Add(const std::string& path, WhenDenied denied) {
         refused_.push_back(path);
         return;
     }
-    Text name = entry.name;
-    name.MakeLower();
     for (OpenedFile& earlier : opened_) {
-        Text earlierName = earlier.name;
         if (earlier.identity == entry.identity && earlier.folderIdentity == entry.folderIdentity &&
-            earlierName.MakeLower() == name) {
+            EqualsNoCase(earlier.name.View(), entry.name.View())) {
             earlier.paths.push_back(path);
             return;
         }
@@ -111,13 +109,13 @@ const RemovalObstacles& FileRemoval::Mark() {
         }
         // Windows deletes no read-only file. Its attribute is the file's, not the name's: with
         // another name elsewhere, that name would keep the change, so such a file stays.
-        const bool readOnly = (entry.attributes & FILE_ATTRIBUTE_READONLY) != 0;
+        const bool readOnly = entry.attributes.Has(FileAttribute::ReadOnly);
         if (readOnly && entry.identity.links > 1) {
             Refuse(entry);
             continue;
         }
         if (readOnly && !file_handle::WriteAttributes(
-                            entry.file.Get(), entry.attributes & ~FILE_ATTRIBUTE_READONLY)) {
+                            entry.file.Get(), entry.attributes.Without(FileAttribute::ReadOnly))) {
             obstacles_.needsAdministrator = true;
             continue;
         }
@@ -140,7 +138,7 @@ void FileRemoval::GiveUp() {
             continue;
         }
         file_handle::MarkForDeletion(entry.file.Get(), false);
-        if ((entry.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        if (entry.attributes.Has(FileAttribute::ReadOnly)) {
             file_handle::WriteAttributes(entry.file.Get(), entry.attributes);
         }
         entry.marked = false;

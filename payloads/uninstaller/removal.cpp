@@ -1,3 +1,4 @@
+// payloads/uninstaller/removal.cpp
 #include "payloads/uninstaller/removal.h"
 
 #include "payloads/uninstaller/file_removal.h"
@@ -14,7 +15,7 @@ bool FileIsThere(const std::string& path) {
     const std::string folder = FolderOf(path);
     HeldFolder held;
     return held.Open(Text(folder), false) &&
-           held.OpenFile(Text(path.substr(folder.size())), 0).IsOpen();
+           held.OpenFile(Text(path.substr(folder.size())), HeldFolder::kAttributesOnly).IsOpen();
 }
 
 void RemoveFolderIfEmpty(const std::string& folder) {

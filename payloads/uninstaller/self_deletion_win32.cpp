@@ -212,9 +212,9 @@ bool IsTheInstalledUninstaller(void* process, unsigned long processId) {
 }
 
 bool IsFolder(void* handle, bool folder) {
-    std::uint32_t attributes = 0;
+    FileAttributes attributes;
     return file_handle::ReadAttributes(handle, attributes) &&
-           ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folder;
+           attributes.Has(FileAttribute::Directory) == folder;
 }
 
 }  // namespace

@@ -50,8 +50,10 @@ std::string MakePath(FuzzedDataProvider& provider) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider provider(data, size);
-    const std::uint32_t attributes =
-        provider.ConsumeBool() ? 0x10 : provider.ConsumeIntegral<std::uint32_t>();
+    FileAttributes attributes{FileAttribute::Directory};
+    if (!provider.ConsumeBool()) {
+        attributes.named = provider.ConsumeIntegral<std::uint32_t>();
+    }
     const std::string name =
         provider.ConsumeBool()
             ? provider.PickValueInArray<std::string>({"Plug-Ins", "PLUGINS", "plug", "Plu"})
@@ -65,7 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(hosts.front().displayName == "Earlier" &&
                hosts.front().pluginDirectory == "D:\\earlier\\");
 
-    const bool excluded = (attributes & (0x2 | 0x4 | 0x100 | 0x1000 | 0x20000)) != 0;
+    const bool excluded =
+        attributes.HasAny({FileAttribute::Hidden, FileAttribute::System, FileAttribute::Temporary,
+                           FileAttribute::Offline, FileAttribute::NoScrubData});
     const bool pluginName = name.size() >= 4 && Lower(name.substr(0, 4)) == "plug";
     struct Known {
         const char* part;

@@ -16,7 +16,7 @@ namespace {
 
 std::string programFiles;
 
-bool FakeProgramFiles(int folderId, char (&path)[kFolderPathBytes]) {
+bool FakeProgramFiles(SpecialFolderId folderId, char (&path)[kFolderPathBytes]) {
     if (folderId != kFolderProgramFiles || programFiles.size() >= sizeof path) {
         return false;
     }

@@ -17,21 +17,21 @@ std::uint32_t SomeDrives() {
     return (1u << 0) | (1u << 1) | (1u << 5) | (1u << 6) | (1u << 7) | (1u << 13) | (1u << 17);
 }
 
-unsigned SomeTypes(const char* root) {
+DriveKind SomeTypes(const char* root) {
     ++typeQueries;
     switch (root[0]) {
         case 'A':
-            return 2;
+            return DriveKind::Removable;
         case 'B':
         case 'F':
         case 'H':
-            return 3;
+            return DriveKind::Fixed;
         case 'G':
-            return 5;
+            return DriveKind::CdRom;
         case 'N':
-            return 4;
+            return DriveKind::Remote;
         default:
-            return 6;
+            return DriveKind::AllDrives;
     }
 }
 

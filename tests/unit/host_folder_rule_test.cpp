@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::uint32_t kDirectory = 0x10;
+constexpr FileAttributes kDirectory{FileAttribute::Directory};
 
 struct Expected {
     const char* name;
@@ -15,7 +15,7 @@ struct Expected {
 
 class HostFolderRuleTest : public ::testing::Test {
 protected:
-    bool Judge(const char* name, const char* path, std::uint32_t attributes = kDirectory) {
+    bool Judge(const char* name, const char* path, FileAttributes attributes = kDirectory) {
         return RecogniseHostFolder(attributes, name, path, hosts) == FolderVerdict::Descend;
     }
     void ExpectOneHost(const Expected& expected) {
@@ -73,14 +73,22 @@ TEST_F(HostFolderRuleTest, NamesThatBeginWithPlugInAnyCaseQualify) {
 }
 
 TEST_F(HostFolderRuleTest, ExcludingAttributesWinOverEverything) {
-    for (const std::uint32_t excluded : {0x2u, 0x4u, 0x100u, 0x1000u, 0x20000u}) {
-        EXPECT_FALSE(Judge("Plug-Ins", "D:\\Photoshop\\Plug-Ins\\", kDirectory | excluded));
-        EXPECT_FALSE(Judge("Other", "D:\\Other\\", kDirectory | excluded));
+    for (const FileAttribute excluded :
+         {FileAttribute::Hidden, FileAttribute::System, FileAttribute::Temporary,
+          FileAttribute::Offline, FileAttribute::NoScrubData}) {
+        EXPECT_FALSE(
+            Judge("Plug-Ins", "D:\\Photoshop\\Plug-Ins\\", {FileAttribute::Directory, excluded}));
+        EXPECT_FALSE(Judge("Other", "D:\\Other\\", {FileAttribute::Directory, excluded}));
     }
     EXPECT_TRUE(hosts.empty());
-    // Read-only, compressed, encrypted and reparse points are examined like any directory.
-    for (const std::uint32_t examined : {0x1u, 0x800u, 0x4000u, 0x400u, 0x80u, 0x2000u}) {
-        EXPECT_TRUE(Judge("Other", "D:\\Other\\", kDirectory | examined));
+    // Read-only directories, reparse points and whatever else the system marks (compressed,
+    // encrypted, ...) are examined like any directory.
+    FileAttributes unnamed = kDirectory;
+    unnamed.unnamed = ~0u;
+    for (const FileAttributes& examined :
+         {FileAttributes{FileAttribute::Directory, FileAttribute::ReadOnly},
+          FileAttributes{FileAttribute::Directory, FileAttribute::ReparsePoint}, unnamed}) {
+        EXPECT_TRUE(Judge("Other", "D:\\Other\\", examined));
     }
 }
 

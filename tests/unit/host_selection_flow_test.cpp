@@ -12,7 +12,7 @@
 
 namespace {
 
-bool ProgramsOnD(int folderId, char (&path)[kFolderPathBytes]) {
+bool ProgramsOnD(SpecialFolderId folderId, char (&path)[kFolderPathBytes]) {
     if (folderId != kFolderProgramFiles) {
         return false;
     }

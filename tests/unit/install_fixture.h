@@ -16,7 +16,7 @@ inline std::string programFiles;
 inline std::string desktop;
 inline std::string startMenu;
 
-inline bool TestFolders(int folderId, char (&path)[kFolderPathBytes]) {
+inline bool TestFolders(SpecialFolderId folderId, char (&path)[kFolderPathBytes]) {
     const std::string* found = folderId == kFolderProgramFiles             ? &programFiles
                                : folderId == kFolderCommonDesktopDirectory ? &desktop
                                : folderId == kFolderCommonStartMenu        ? &startMenu

@@ -20,7 +20,7 @@ using Strings = std::vector<std::string>;
 std::string programFiles;
 std::string programFilesX86;
 
-bool FakeFolders(int folderId, char (&path)[kFolderPathBytes]) {
+bool FakeFolders(SpecialFolderId folderId, char (&path)[kFolderPathBytes]) {
     const std::string* found = folderId == kFolderProgramFiles      ? &programFiles
                                : folderId == kFolderProgramFilesX86 ? &programFilesX86
                                                                     : nullptr;
@@ -35,8 +35,8 @@ bool FakeFolders(int folderId, char (&path)[kFolderPathBytes]) {
 std::uint32_t ThreeFixedDrives() {
     return (1u << 2) | (1u << 5) | (1u << 6) | (1u << 7);
 }
-unsigned DriveTypes(const char* root) {
-    return root[0] == 'C' ? 5 : 3;
+DriveKind DriveTypes(const char* root) {
+    return root[0] == 'C' ? DriveKind::CdRom : DriveKind::Fixed;
 }
 
 class SearchFlowTest : public ::testing::Test {

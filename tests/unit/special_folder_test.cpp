@@ -9,15 +9,20 @@
 
 namespace {
 
-std::vector<int> asked;
-std::vector<int> answering;
+std::vector<SpecialFolderId> asked;
+std::vector<SpecialFolderId> answering;
 
-// Answers only the folders in `answering`, with a path made from the id.
-bool FakeLookup(int folderId, char (&path)[kFolderPathBytes]) {
+// The path made from the id.
+std::string Found(SpecialFolderId folderId) {
+    return "X:\\folder" + std::to_string(folderId);
+}
+
+// Answers only the folders in `answering`, with the path made from the id.
+bool FakeLookup(SpecialFolderId folderId, char (&path)[kFolderPathBytes]) {
     asked.push_back(folderId);
-    for (const int id : answering) {
+    for (const SpecialFolderId id : answering) {
         if (id == folderId) {
-            const std::string found = "X:\\folder" + std::to_string(folderId);
+            const std::string found = Found(folderId);
             std::memcpy(path, found.c_str(), found.size() + 1);
             return true;
         }
@@ -40,28 +45,29 @@ private:
 
 TEST_F(SpecialFolderTest, AppendsOneBackslashToWhatTheShellKnows) {
     answering = {kFolderProgramFiles};
-    EXPECT_EQ(ProgramFilesFolder(), "X:\\folder38\\");
-    EXPECT_EQ(asked, (std::vector<int>{kFolderProgramFiles}));
+    EXPECT_EQ(ProgramFilesFolder(), Found(kFolderProgramFiles) + "\\");
+    EXPECT_EQ(asked, (std::vector<SpecialFolderId>{kFolderProgramFiles}));
 }
 
 TEST_F(SpecialFolderTest, ProgramFilesFallsBackToTheProgramsFolder) {
     answering = {kFolderPrograms};
-    EXPECT_EQ(ProgramFilesFolder(), "X:\\folder2\\");
-    EXPECT_EQ(asked, (std::vector<int>{kFolderProgramFiles, kFolderPrograms}));
+    EXPECT_EQ(ProgramFilesFolder(), Found(kFolderPrograms) + "\\");
+    EXPECT_EQ(asked, (std::vector<SpecialFolderId>{kFolderProgramFiles, kFolderPrograms}));
 }
 
 TEST_F(SpecialFolderTest, EveryLookupFailingGivesTheFixedFallbacks) {
     EXPECT_EQ(ProgramFilesFolder(), "C:\\Program Files\\");
     EXPECT_EQ(CommonDesktopFolder(), "C:\\Documents and Settings\\All Users\\Desktop\\");
     EXPECT_EQ(CommonStartMenuFolder(), "C:\\Documents and Settings\\All Users\\Start Menu\\");
-    EXPECT_EQ(asked, (std::vector<int>{kFolderProgramFiles, kFolderPrograms,
-                                       kFolderCommonDesktopDirectory, kFolderCommonStartMenu}));
+    EXPECT_EQ(asked, (std::vector<SpecialFolderId>{kFolderProgramFiles, kFolderPrograms,
+                                                   kFolderCommonDesktopDirectory,
+                                                   kFolderCommonStartMenu}));
 }
 
 TEST_F(SpecialFolderTest, EachFolderIsLookedUpAfreshEveryTime) {
     answering = {kFolderCommonDesktopDirectory, kFolderCommonStartMenu};
-    EXPECT_EQ(CommonDesktopFolder(), "X:\\folder25\\");
-    EXPECT_EQ(CommonStartMenuFolder(), "X:\\folder22\\");
+    EXPECT_EQ(CommonDesktopFolder(), Found(kFolderCommonDesktopDirectory) + "\\");
+    EXPECT_EQ(CommonStartMenuFolder(), Found(kFolderCommonStartMenu) + "\\");
     answering.clear();
     EXPECT_EQ(CommonDesktopFolder(), "C:\\Documents and Settings\\All Users\\Desktop\\");
     EXPECT_EQ(asked.size(), 3u);
@@ -73,11 +79,11 @@ TEST_F(SpecialFolderTest, FailedLookupLeavesThePathAsItWas) {
     EXPECT_EQ(path, "unchanged");
     answering = {kFolderProgramFiles};
     EXPECT_TRUE(SpecialFolder(kFolderProgramFiles, path));
-    EXPECT_EQ(path, "X:\\folder38\\");
+    EXPECT_EQ(path, Found(kFolderProgramFiles) + "\\");
 }
 
 TEST_F(SpecialFolderTest, PathFillingTheWholeBufferIsNotReadPastIt) {
-    ReplaceFolderLookup([](int, char(&path)[kFolderPathBytes]) {
+    ReplaceFolderLookup([](SpecialFolderId, char(&path)[kFolderPathBytes]) {
         std::memset(path, 'p', sizeof path);
         return true;
     });

@@ -1,4 +1,4 @@
-// support/window_dpi.h
+// support/window_dpi_win32.h
 #pragma once
 
 #include <windows.h>
