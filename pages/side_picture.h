@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pages/control_hook.h"
+#include "support/gdi_object_win32.h"
 
 // The large picture, decoded once for the whole run: top row first, blue, green, red and a byte
 // unused.
@@ -37,11 +38,10 @@ private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint();
     void Scale(int width, int height);
-    void ForgetScaled();
 
     // Null when the picture could not be decoded.
     const DecodedPicture* source_ = nullptr;
     // The picture at the control's size, made again when that changes.
-    HBITMAP scaled_ = nullptr;
+    GdiObject<HBITMAP> scaled_;
     SIZE scaledSize_{};
 };
