@@ -14,7 +14,7 @@ constexpr std::uint64_t kStatusPaintIntervalMs = 50;
 
 }  // namespace
 
-SearchingPage::SearchingPage() : Dialog(IDD_SEARCHING_PAGE) {
+SearchingPage::SearchingPage() : WizardPage(IDD_SEARCHING_PAGE) {
     CreateModeless();
     status_.Attach(Item(IDC_SEARCH_PROGRESS));
 }

@@ -15,13 +15,13 @@ HICON LoadProgramIcon(int metricX, int metricY) {
 }  // namespace
 
 TextPage::TextPage(std::string text, bool singleButton, int templateId)
-    : Dialog(templateId),
+    : WizardPage(templateId),
       singleButton_(singleButton),
       text_(std::move(text)),
       largeIcon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
       smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)) {}
 
-BOOL TextPage::OnInitDialog() {
+BOOL TextPage::OnInitPage() {
     SetItemText(IDC_PAGE_TEXT, text_.c_str());
     if (singleButton_) {
         SetItemText(IDOK, "OK");
