@@ -3,13 +3,12 @@
 
 #include <string>
 
-#include "app/build_constants.h"
 #include "app/installer_session.h"
 #include "pages/wizard_pages.h"
+#include "resources/page_texts.h"
 
 std::string UnknownExceptionText() {
-    return std::string("unknown exception during installation \n- please contact us at ") +
-           kSupportWebAddress + " for assistance";
+    return std::string(kUnknownExceptionStart) + kSupportWebAddress + kUnknownExceptionEnd;
 }
 
 bool InstallerApp::InitInstance() {

@@ -1,6 +1,7 @@
 // pages/text_page.cpp
 #include "pages/text_page.h"
 
+#include "resources/page_texts.h"
 #include "resources/resource.h"
 
 namespace {
@@ -24,7 +25,7 @@ TextPage::TextPage(std::string text, bool singleButton, int templateId)
 BOOL TextPage::OnInitPage() {
     SetItemText(IDC_PAGE_TEXT, text_.c_str());
     if (singleButton_) {
-        SetItemText(IDOK, "OK");
+        SetItemText(IDOK, kOkCaption);
         ShowItem(IDCANCEL, false);
     }
     SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_));
