@@ -6,9 +6,10 @@
 #include "app/installer_session.h"
 #include "pages/wizard_pages.h"
 #include "resources/page_texts.h"
+#include "support/event_log.h"
 
 std::string UnknownExceptionText() {
-    return std::string(kUnknownExceptionStart) + kSupportWebAddress + kUnknownExceptionEnd;
+    return FormatText(kUnknownExceptionFormat, kSupportWebAddress);
 }
 
 bool InstallerApp::InitInstance() {

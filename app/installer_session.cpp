@@ -31,8 +31,7 @@ Text ReadLicenseText() {
 }  // namespace
 
 Text ErrorPageText(const Text& errors) {
-    Text text = Text(kErrorPageStart) + kSupportWebAddress + kErrorPageBetween + kSupportEmail +
-                kErrorPageEnd;
+    Text text(FormatText(kErrorPageFormat, kSupportWebAddress, kSupportEmail));
     if (!errors.IsEmpty()) {
         text.Append(kErrorListHeading);
         text.Append(errors.View());
@@ -170,13 +169,9 @@ Text InstallerSession::SummaryLines() const {
 }
 
 void InstallerSession::Install() {
-    Text confirmation(kConfirmationStart);
-    confirmation.Append(kProductTitle);
-    confirmation.Append(kConfirmationMiddle);
-    confirmation.Append(SummaryLines().View());
-    confirmation.Append(kConfirmationEnd);
-    if (pages_.ShowMessagePage(confirmation.Bytes(), MessagePageForm::ContinueOrCancel) !=
-        kPageOk) {
+    const std::string confirmation =
+        FormatText(kConfirmationFormat, kProductTitle, SummaryLines().CStr());
+    if (pages_.ShowMessagePage(confirmation, MessagePageForm::ContinueOrCancel) != kPageOk) {
         runState = RunState::Stopped;
         return;
     }

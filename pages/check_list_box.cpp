@@ -9,21 +9,6 @@ constexpr int kBoxMargin = 2;
 
 }  // namespace
 
-CheckListBox::~CheckListBox() {
-    Detach();
-}
-
-void CheckListBox::Attach(HWND listBox) {
-    Detach();
-    Hook(listBox);
-    accessibility_.Start(listBox);
-}
-
-void CheckListBox::Detach() {
-    accessibility_.Stop();
-    Unhook();
-}
-
 int CheckListBox::AddLine(const char* caption, std::size_t record, bool checked) {
     const int line = static_cast<int>(
         SendMessageA(Control(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption)));

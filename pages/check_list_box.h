@@ -17,11 +17,11 @@
 class CheckListBox : private ControlHook {
 public:
     CheckListBox() : accessibility_(*this) {}
-    ~CheckListBox() override;
-
-    // Takes over the list box control until Detach, destruction or the control's end.
-    void Attach(HWND listBox);
-    void Detach();
+    // Takes over the list box control until destruction or the control's end.
+    void Attach(HWND listBox) {
+        Hook(listBox);
+        accessibility_.Start(listBox);
+    }
 
     // Appends a line for record number `record`; its position.
     int AddLine(const char* caption, std::size_t record, bool checked);

@@ -99,10 +99,6 @@ void StartDecodingSidePicture() {
     }
 }
 
-SidePicture::~SidePicture() {
-    Unhook();
-}
-
 void SidePicture::Attach(HWND control) {
     Unhook();
     source_ = DecodedSidePicture();
@@ -114,7 +110,6 @@ void SidePicture::Attach(HWND control) {
 }
 
 void SidePicture::Scale(int width, int height) {
-    scaled_ = {};
     BITMAPINFO source{};
     source.bmiHeader.biSize = sizeof source.bmiHeader;
     source.bmiHeader.biWidth = source_->width;
@@ -123,10 +118,11 @@ void SidePicture::Scale(int width, int height) {
     source.bmiHeader.biBitCount = 32;
     source.bmiHeader.biCompression = BI_RGB;
     HDC screen = GetDC(Control());
-    GdiObject<HBITMAP> scaled(CreateCompatibleBitmap(screen, width, height));
-    const BitmapDc memory(screen, scaled.Get());
+    scaled_.Reset(CreateCompatibleBitmap(screen, width, height));
+    const BitmapDc memory(screen, scaled_.Get());
     ReleaseDC(Control(), screen);
-    if (memory.Get() == nullptr || scaled.Get() == nullptr) {
+    if (memory.Get() == nullptr || scaled_.Get() == nullptr) {
+        scaled_.Reset();
         return;
     }
     // Cut to the control's proportions rather than distort: the middle of the picture, scaled
@@ -142,7 +138,6 @@ void SidePicture::Scale(int width, int height) {
     StretchDIBits(memory.Get(), 0, 0, width, height, (source_->width - cutWidth) / 2,
                   (source_->height - cutHeight) / 2, cutWidth, cutHeight, source_->pixels.data(),
                   &source, DIB_RGB_COLORS, SRCCOPY);
-    scaled_ = std::move(scaled);
     scaledSize_ = SIZE{width, height};
 }
 

@@ -28,9 +28,6 @@ void StartDecodingSidePicture();
 // shown at its own size in the middle of a larger box.
 class SidePicture : private ControlHook {
 public:
-    SidePicture() = default;
-    ~SidePicture() override;
-
     // Takes over the picture control (null: nothing to do) until destruction or its end.
     void Attach(HWND control);
 

@@ -28,21 +28,18 @@ inline constexpr char kNoHostText[] =
     "select a directory to install the files to.\n\nTo find more info on standard plugin "
     "directories for your host application, please consult the host application's product "
     "documentation.";
-// The summary page: start, the product's title, middle, the summary lines, end.
-inline constexpr char kConfirmationStart[] = "The installer has all the info it needs to install ";
-inline constexpr char kConfirmationMiddle[] = " for the following:\n\n";
-inline constexpr char kConfirmationEnd[] =
-    "Click 'Continue' to copy the installation files now or 'Cancel' to stop the installation.";
+// The summary page, around the product's title and the summary lines.
+inline constexpr char kConfirmationFormat[] =
+    "The installer has all the info it needs to install %s for the following:\n\n%sClick "
+    "'Continue' to copy the installation files now or 'Cancel' to stop the installation.";
 inline constexpr char kThankYouText[] =
     "Thank you for installing Tarvelle.\n\nIf your host image application is running You may "
     "need to restart it in order for the installed plugins to function correctly.";
-// The error page: start, the support address, between, the support email, end; then, when
-// files failed, the heading and a failure line with its path for each.
-inline constexpr char kErrorPageStart[] =
-    "An error occurred during installation of one or more components.\n\n"
-    "Please contact technical support at ";
-inline constexpr char kErrorPageBetween[] = " or email ";
-inline constexpr char kErrorPageEnd[] = " for more information.";
+// The error page, around the support address and email; when files failed, the heading and a
+// failure line with its path for each follow.
+inline constexpr char kErrorPageFormat[] =
+    "An error occurred during installation of one or more components.\n\nPlease contact "
+    "technical support at %s or email %s for more information.";
 inline constexpr char kErrorListHeading[] = "\n\nerrors:\n";
 inline constexpr char kFileNotWrittenLine[] = "\nError writing file ";
 // The box of a file that could not be written, around its path.
@@ -50,9 +47,8 @@ inline constexpr char kFileNotWrittenFormat[] =
     "Error writing file '%s'.\nMake sure the host application is not running and retry the "
     "installation.";
 // The box of a failure that ended the run, around the support address.
-inline constexpr char kUnknownExceptionStart[] =
-    "unknown exception during installation \n- please contact us at ";
-inline constexpr char kUnknownExceptionEnd[] = " for assistance";
+inline constexpr char kUnknownExceptionFormat[] =
+    "unknown exception during installation \n- please contact us at %s for assistance";
 
 // Button captions that replace the template's.
 inline constexpr char kOkCaption[] = "OK";

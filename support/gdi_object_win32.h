@@ -10,19 +10,17 @@ template <typename Handle>
 class GdiObject {
 public:
     GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        const GdiObject old(std::exchange(handle_, std::exchange(other.handle_, nullptr)));
-        return *this;
-    }
-    ~GdiObject() {
-        if (handle_ != nullptr) {
-            DeleteObject(handle_);
-        }
-    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    ~GdiObject() { Reset(); }
 
     Handle Get() const { return handle_; }
+    // Deletes the object held, and holds handle from now on.
+    void Reset(Handle handle = nullptr) {
+        if (Handle previous = std::exchange(handle_, handle); previous != nullptr) {
+            DeleteObject(previous);
+        }
+    }
 
 private:
     Handle handle_ = nullptr;

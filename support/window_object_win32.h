@@ -3,36 +3,28 @@
 
 #include <windows.h>
 
-// The object that serves a window of ours, kept in one of the window's own slots, where the
-// window procedure, which Windows calls with the window alone, finds it: GWLP_USERDATA of a
-// window or a control taken over, DWLP_USER of a dialog. Set through the ANSI calls, like every
-// window of ours.
+// The object that serves a window of ours, kept where the window procedure, called with the
+// window alone, finds it: GWLP_USERDATA of a window or a control taken over, DWLP_USER of a
+// dialog. A window's object comes with WM_NCCREATE's creation parameter, a dialog's with
+// WM_INITDIALOG's, or either through Attach.
 template <typename Object, bool IsDialog = false>
 class WindowObject {
 public:
     static void Attach(HWND window, Object* object) {
         SetWindowLongPtrA(window, kSlot, reinterpret_cast<LONG_PTR>(object));
     }
-    static Object* Of(HWND window) {
-        return reinterpret_cast<Object*>(GetWindowLongPtrA(window, kSlot));
-    }
 
-    // Hands every message to the object's Serve(window, message, wParam, lParam). A window's
-    // object comes with WM_NCCREATE's creation parameter, a dialog's with WM_INITDIALOG's, or
-    // through Attach; before and after it, a window leaves messages to the default procedure and
-    // a dialog to the dialog manager.
+    // Hands every message to the object's Serve(window, message, wParam, lParam); without one,
+    // to the default window procedure or, for a dialog, to the dialog manager.
     template <auto Serve>
     static auto CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if constexpr (IsDialog) {
-            if (message == WM_INITDIALOG) {
-                Attach(window, reinterpret_cast<Object*>(lParam));
-            }
-        } else if (message == WM_NCCREATE) {
+        if (IsDialog && message == WM_INITDIALOG) {
+            Attach(window, reinterpret_cast<Object*>(lParam));
+        } else if (!IsDialog && message == WM_NCCREATE) {
             Attach(window, static_cast<Object*>(
                                reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams));
         }
-        Object* object = Of(window);
-        if (object != nullptr) {
+        if (auto* object = reinterpret_cast<Object*>(GetWindowLongPtrA(window, kSlot))) {
             return (object->*Serve)(window, message, wParam, lParam);
         }
         if constexpr (IsDialog) {

@@ -5,5 +5,5 @@
 
 MessageFont::MessageFont(UINT dpi) {
     const LOGFONTW font = MessageFontAt(dpi);
-    font_ = GdiObject<HFONT>(CreateFontIndirectW(&font));
+    font_.Reset(CreateFontIndirectW(&font));
 }
