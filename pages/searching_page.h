@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "discovery/search_progress.h"
-#include "pages/wizard_page.h"
 #include "pages/status_line.h"
+#include "pages/wizard_page.h"
 
 // Template 179, modeless: on screen while the search runs on the same thread. Each progress
 // line goes into the status text, and every ninth line lets one pending message of the page
