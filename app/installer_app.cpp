@@ -3,13 +3,14 @@
 
 #include <string>
 
-#include "app/build_constants.h"
 #include "app/installer_session.h"
 #include "pages/wizard_pages.h"
+#include "resources/page_texts.h"
+#include "support/format_text.h"
+#include "support/format_text.h"
 
 std::string UnknownExceptionText() {
-    return std::string("unknown exception during installation \n- please contact us at ") +
-           kSupportWebAddress + " for assistance";
+    return FormatText(kUnknownExceptionFormat, kSupportWebAddress);
 }
 
 bool InstallerApp::InitInstance() {

@@ -1,49 +1,18 @@
 // app/installer_session.cpp
 #include "app/installer_session.h"
 
-#include "app/build_constants.h"
 #include "discovery/host_finder.h"
 #include "discovery/host_search.h"
 #include "install/admin_rights.h"
 #include "pages/wizard_pages.h"
 #include "resources/install_contract.h"
 #include "resources/install_layout.h"
+#include "resources/page_texts.h"
 #include "resources/resource.h"
 #include "support/format_text.h"
 #include "support/exception.h"
 #include "support/resource_source.h"
 #include "support/text_buffer.h"
-
-const char kRefusalText[] =
-    "This installer needs to run with administrator privileges, please log in as Administrator "
-    "or a user with administrator rights and run the installer again.";
-
-const char kProductTitle[] = "Tarvelle Pigmora Demo";
-
-const char kWelcomeText[] =
-    "Welcome to the Tarvelle Installer.\n\nThis program will install Tarvelle Pigmora Demo on "
-    "your computer. Click 'Continue' to proceed with the Installation.";
-
-const char kThankYouText[] =
-    "Thank you for installing Tarvelle.\n\nIf your host image application is running You may "
-    "need to restart it in order for the installed plugins to function correctly.";
-
-const char kSearchNoticeText[] =
-    "The installer will now search local hard drives for known host applications, this may take "
-    "several minutes. Click 'Continue' to proceed.";
-
-const char kSearchDrivesQuestion[] =
-    "no host applications were found in 'Program Files' directories, search hard drives?";
-
-const char kSelectionPrompt[] =
-    "Select the host image editing packages to install Tarvelle Pigmora Demo for:";
-
-const char kNoHostText[] =
-    "The installer has failed to find a host application that supports Tarvelle Pigmora Demo."
-    "\n\nIf you would like to continue with the installation, click 'Continue' to manually "
-    "select a directory to install the files to.\n\nTo find more info on standard plugin "
-    "directories for your host application, please consult the host application's product "
-    "documentation.";
 
 namespace {
 
@@ -60,12 +29,9 @@ Text ReadLicenseText() {
 }  // namespace
 
 Text ErrorPageText(const Text& errors) {
-    Text text = Text(
-                    "An error occurred during installation of one or more components.\n\n"
-                    "Please contact technical support at ") +
-                kSupportWebAddress + " or email " + kSupportEmail + " for more information.";
+    Text text(FormatText(kErrorPageFormat, kSupportWebAddress, kSupportEmail));
     if (!errors.IsEmpty()) {
-        text.Append("\n\nerrors:\n");
+        text.Append(kErrorListHeading);
         text.Append(errors.View());
     }
     return text;
@@ -164,8 +130,7 @@ void InstallerSession::SearchForHosts() {
 }
 
 void InstallerSession::SelectHosts() {
-    hosts.push_back(HostRecord{"user selected plugin location",
-                               "user selected plugin file location", DefaultPluginFolder(),
+    hosts.push_back(HostRecord{kUserSelectedName, kUserSelectedCaption, DefaultPluginFolder(),
                                contract::kUserSelectedLocationKey, false});
     const PageEnd end = pages_.ShowHostSelectionPage(hosts, kSelectionPrompt);
     if (end == kPageOk) {
@@ -176,9 +141,8 @@ void InstallerSession::SelectHosts() {
 }
 
 void InstallerSession::HandleNoHostFound() {
-    const Text caption("Unknown (edit with 'Options' button)");
-    AddHost(hosts, "Unknown Host Application", DefaultPluginFolder(), contract::kOtherLocationKey,
-            &caption);
+    const Text caption(kUnknownHostCaption);
+    AddHost(hosts, kUnknownHostName, DefaultPluginFolder(), contract::kOtherLocationKey, &caption);
     if (pages_.ShowMessagePage(kNoHostText, MessagePageForm::ContinueOrSkip) != kPageOk) {
         runState = RunState::ReadyToInstall;
         return;
@@ -203,15 +167,9 @@ Text InstallerSession::SummaryLines() const {
 }
 
 void InstallerSession::Install() {
-    Text confirmation("The installer has all the info it needs to install ");
-    confirmation.Append(kProductTitle);
-    confirmation.Append(" for the following:\n\n");
-    confirmation.Append(SummaryLines().View());
-    confirmation.Append(
-        "Click 'Continue' to copy the installation files now or 'Cancel' to stop the "
-        "installation.");
-    if (pages_.ShowMessagePage(confirmation.Bytes(), MessagePageForm::ContinueOrCancel) !=
-        kPageOk) {
+    const std::string confirmation =
+        FormatText(kConfirmationFormat, kProductTitle, SummaryLines().CStr());
+    if (pages_.ShowMessagePage(confirmation, MessagePageForm::ContinueOrCancel) != kPageOk) {
         runState = RunState::Stopped;
         return;
     }
@@ -220,10 +178,7 @@ void InstallerSession::Install() {
 }
 
 void InstallerSession::FileNotWritten(const Text& path) {
-    pages_.ShowMessageBox(
-        FormatText("Error writing file '%s'.\nMake sure the host application "
-                   "is not running and retry the installation.",
-                   path.CStr()));
-    errors.Append("\nError writing file ");
+    pages_.ShowMessageBox(FormatText(kFileNotWrittenFormat, path.CStr()));
+    errors.Append(kFileNotWrittenLine);
     errors.Append(path.View());
 }

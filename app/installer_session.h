@@ -54,14 +54,5 @@ private:
     WizardPages& pages_;
 };
 
-// The page texts of a run's beginning and end.
-extern const char kRefusalText[];
-extern const char kProductTitle[];
-extern const char kWelcomeText[];
-extern const char kThankYouText[];
-extern const char kSearchNoticeText[];
-extern const char kSearchDrivesQuestion[];
-extern const char kSelectionPrompt[];
-extern const char kNoHostText[];
 // The error page, with the collected failure lines when there are any.
 Text ErrorPageText(const Text& errors);

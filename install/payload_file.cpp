@@ -74,7 +74,7 @@ void WriteThroughTemporaryFile(const Text& target, int payloadId, MissingFolders
     if (!payload.Load(payloadId)) {
         throw Exception(ExceptionCode::Resource);
     }
-    InflateSource inflated(&payload, false);
+    InflateSource inflated(payload);
     // The folder is held from its root while the file is written into it.
     HeldFolder folder;
     const std::string folderPath = FolderOf(target.Bytes());

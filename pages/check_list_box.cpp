@@ -3,80 +3,57 @@
 
 #include "support/window_dpi_win32.h"
 
-#include <commctrl.h>
-
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x7476;  // one subclass of ours per control
 constexpr int kBoxMargin = 2;
 
 }  // namespace
 
-CheckListBox::~CheckListBox() {
-    Detach();
-}
-
-void CheckListBox::Attach(HWND listBox) {
-    Detach();
-    listBox_ = listBox;
-    SetWindowSubclass(listBox_, &CheckListBox::Subclass, kSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
-    accessibility_.Start(listBox_);
-}
-
-void CheckListBox::Detach() {
-    if (listBox_ != nullptr) {
-        accessibility_.Stop();
-        RemoveWindowSubclass(listBox_, &CheckListBox::Subclass, kSubclassId);
-        listBox_ = nullptr;
-    }
-}
-
 int CheckListBox::AddLine(const char* caption, std::size_t record, bool checked) {
     const int line = static_cast<int>(
-        SendMessageA(listBox_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption)));
+        SendMessageA(Control(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption)));
     if (line >= 0) {
-        SendMessageA(listBox_, LB_SETITEMDATA, static_cast<WPARAM>(line),
+        SendMessageA(Control(), LB_SETITEMDATA, static_cast<WPARAM>(line),
                      static_cast<LPARAM>((record << 1) | (checked ? 1 : 0)));
     }
     return line;
 }
 
 int CheckListBox::LineCount() const {
-    return static_cast<int>(SendMessageA(listBox_, LB_GETCOUNT, 0, 0));
+    return static_cast<int>(SendMessageA(Control(), LB_GETCOUNT, 0, 0));
 }
 
 bool CheckListBox::IsChecked(int line) const {
-    return (SendMessageA(listBox_, LB_GETITEMDATA, static_cast<WPARAM>(line), 0) & 1) != 0;
+    return (SendMessageA(Control(), LB_GETITEMDATA, static_cast<WPARAM>(line), 0) & 1) != 0;
 }
 
 void CheckListBox::SetChecked(int line, bool checked) {
-    const LRESULT data = SendMessageA(listBox_, LB_GETITEMDATA, static_cast<WPARAM>(line), 0);
-    SendMessageA(listBox_, LB_SETITEMDATA, static_cast<WPARAM>(line),
+    const LRESULT data = SendMessageA(Control(), LB_GETITEMDATA, static_cast<WPARAM>(line), 0);
+    SendMessageA(Control(), LB_SETITEMDATA, static_cast<WPARAM>(line),
                  (data & ~LRESULT{1}) | (checked ? 1 : 0));
     RECT box{};
-    if (SendMessageA(listBox_, LB_GETITEMRECT, static_cast<WPARAM>(line),
+    if (SendMessageA(Control(), LB_GETITEMRECT, static_cast<WPARAM>(line),
                      reinterpret_cast<LPARAM>(&box)) != LB_ERR) {
-        InvalidateRect(listBox_, &box, FALSE);
+        InvalidateRect(Control(), &box, FALSE);
     }
 }
 
 std::size_t CheckListBox::RecordOf(int line) const {
     return static_cast<std::size_t>(
-               SendMessageA(listBox_, LB_GETITEMDATA, static_cast<WPARAM>(line), 0)) >>
+               SendMessageA(Control(), LB_GETITEMDATA, static_cast<WPARAM>(line), 0)) >>
            1;
 }
 
 int CheckListBox::Selection() const {
-    return static_cast<int>(SendMessageA(listBox_, LB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageA(Control(), LB_GETCURSEL, 0, 0));
 }
 
 int CheckListBox::FocusedLine() const {
-    return static_cast<int>(SendMessageA(listBox_, LB_GETCARETINDEX, 0, 0));
+    return static_cast<int>(SendMessageA(Control(), LB_GETCARETINDEX, 0, 0));
 }
 
 int CheckListBox::BoxSize() const {
-    return MetricForWindow(listBox_, SM_CYMENUCHECK);
+    return MetricForWindow(Control(), SM_CYMENUCHECK);
 }
 
 void CheckListBox::Toggle(int line) {
@@ -87,16 +64,16 @@ void CheckListBox::Toggle(int line) {
 }
 
 void CheckListBox::FitLineHeight() const {
-    HDC dc = GetDC(listBox_);
+    HDC dc = GetDC(Control());
     HGDIOBJ previous = SelectObject(
-        dc, reinterpret_cast<HGDIOBJ>(SendMessageA(GetParent(listBox_), WM_GETFONT, 0, 0)));
+        dc, reinterpret_cast<HGDIOBJ>(SendMessageA(GetParent(Control()), WM_GETFONT, 0, 0)));
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, previous);
-    ReleaseDC(listBox_, dc);
+    ReleaseDC(Control(), dc);
     const int textHeight = metrics.tmHeight + 2;
     const int boxHeight = BoxSize() + 2;
-    SendMessageA(listBox_, LB_SETITEMHEIGHT, 0, textHeight > boxHeight ? textHeight : boxHeight);
+    SendMessageA(Control(), LB_SETITEMHEIGHT, 0, textHeight > boxHeight ? textHeight : boxHeight);
 }
 
 void CheckListBox::Draw(const DRAWITEMSTRUCT& item) const {
@@ -120,9 +97,9 @@ void CheckListBox::Draw(const DRAWITEMSTRUCT& item) const {
     text.left = boxRect.right + kBoxMargin * 2;
     FillRect(dc, &text, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     char caption[512] = {};
-    const LRESULT length = SendMessageA(listBox_, LB_GETTEXTLEN, item.itemID, 0);
+    const LRESULT length = SendMessageA(Control(), LB_GETTEXTLEN, item.itemID, 0);
     if (length >= 0 && length < static_cast<LRESULT>(sizeof caption)) {
-        SendMessageA(listBox_, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(caption));
+        SendMessageA(Control(), LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(caption));
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
@@ -133,31 +110,29 @@ void CheckListBox::Draw(const DRAWITEMSTRUCT& item) const {
     }
 }
 
-LRESULT CALLBACK CheckListBox::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR self) {
-    auto* list = reinterpret_cast<CheckListBox*>(self);
+LRESULT CheckListBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
-        const LRESULT hit = SendMessageA(window, LB_ITEMFROMPOINT, 0, lParam);
+        const LRESULT hit = SendMessageA(Control(), LB_ITEMFROMPOINT, 0, lParam);
         const int line = LOWORD(hit);
         const int x = static_cast<short>(LOWORD(lParam));
-        if (HIWORD(hit) == 0 && x < kBoxMargin * 2 + list->BoxSize()) {
+        if (HIWORD(hit) == 0 && x < kBoxMargin * 2 + BoxSize()) {
             // The box itself: select the line as a click would, and toggle it.
-            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-            list->Toggle(line);
+            const LRESULT result = CallOriginal(message, wParam, lParam);
+            Toggle(line);
             return result;
         }
     } else if (message == WM_KEYDOWN && wParam == VK_SPACE) {
         // The focused line, which is the first before any was clicked or selected.
-        list->Toggle(list->FocusedLine());
+        Toggle(FocusedLine());
         return 0;
     } else if (message == WM_CHAR && wParam == ' ') {
         return 0;
     } else if (message == WM_DPICHANGED_AFTERPARENT) {
         // Moved to a monitor of another scale: the dialog has its new font by now.
-        list->FitLineHeight();
-        InvalidateRect(window, nullptr, TRUE);
-    } else if (message == WM_NCDESTROY) {
-        list->Detach();
+        FitLineHeight();
+        InvalidateRect(Control(), nullptr, TRUE);
+    } else if (message == WM_DESTROY) {
+        accessibility_.Stop();
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallOriginal(message, wParam, lParam);
 }

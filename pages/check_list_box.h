@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "pages/check_list_accessibility.h"
+#include "pages/control_hook.h"
 
 // An owner-drawn list box with a check box on each line, as the host selection page needs it:
 // a click on a line's box or the space bar on the line with the focus toggles it, like
@@ -13,16 +14,14 @@
 // line's item data holds the number of the record it shows, shifted left by one, with its check
 // state in bit 0, so that another process (the end-to-end driver) can read both with
 // LB_GETITEMDATA.
-class CheckListBox {
+class CheckListBox : private ControlHook {
 public:
     CheckListBox() : accessibility_(*this) {}
-    CheckListBox(const CheckListBox&) = delete;
-    CheckListBox& operator=(const CheckListBox&) = delete;
-    ~CheckListBox();
-
-    // Takes over the list box control (subclassing it) until Detach or destruction.
-    void Attach(HWND listBox);
-    void Detach();
+    // Takes over the list box control until destruction or the control's end.
+    void Attach(HWND listBox) {
+        Hook(listBox);
+        accessibility_.Start(listBox);
+    }
 
     // Appends a line for record number `record`; its position.
     int AddLine(const char* caption, std::size_t record, bool checked);
@@ -34,7 +33,7 @@ public:
     int Selection() const;
     // The line with the focus rectangle: the first before any was selected.
     int FocusedLine() const;
-    HWND Handle() const { return listBox_; }
+    HWND Handle() const { return Control(); }
 
     // Lines tall enough for the box and the dialog's font. (WM_MEASUREITEM of a fixed-height
     // owner-drawn list comes before the dialog's WM_INITDIALOG, too early for the page.)
@@ -43,11 +42,9 @@ public:
     void Draw(const DRAWITEMSTRUCT& item) const;
 
 private:
-    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     int BoxSize() const;
     void Toggle(int line);
 
-    HWND listBox_ = nullptr;
     CheckListAccessibility accessibility_;
 };

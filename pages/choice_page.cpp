@@ -4,9 +4,9 @@
 #include "resources/resource.h"
 
 ChoicePage::ChoicePage(bool searchAllowed)
-    : Dialog(IDD_CHOICE_PAGE), searchAllowed_(searchAllowed) {}
+    : WizardPage(IDD_CHOICE_PAGE), searchAllowed_(searchAllowed) {}
 
-BOOL ChoicePage::OnInitDialog() {
+BOOL ChoicePage::OnInitPage() {
     if (searchAllowed_) {
         CheckButton(IDC_SEARCH_HOSTS, true);
     } else {

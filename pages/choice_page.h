@@ -1,11 +1,11 @@
 // pages/choice_page.h
 #pragma once
 
-#include "pages/dialog.h"
+#include "pages/wizard_page.h"
 
 // Template 185: install the shell? search for hosts? The search box is usable only for an
 // administrator. The answers are read when Continue>> is pressed.
-class ChoicePage : public Dialog {
+class ChoicePage : public WizardPage {
 public:
     explicit ChoicePage(bool searchAllowed);
 
@@ -13,7 +13,7 @@ public:
     bool searchHosts = false;
 
 protected:
-    BOOL OnInitDialog() override;
+    BOOL OnInitPage() override;
     void OnOK() override;
 
 private:

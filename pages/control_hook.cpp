@@ -1,6 +1,8 @@
 // pages/control_hook.cpp
 #include "pages/control_hook.h"
 
+#include "support/window_object_win32.h"
+
 ControlHook::~ControlHook() {
     Unhook();
 }
@@ -11,9 +13,10 @@ void ControlHook::Hook(HWND control) {
         return;
     }
     control_ = control;
-    SetWindowLongPtrA(control_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    WindowObject<ControlHook>::Attach(control_, this);
     original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlHook::Procedure)));
+        control_, GWLP_WNDPROC,
+        reinterpret_cast<LONG_PTR>(&WindowObject<ControlHook>::Procedure<&ControlHook::Serve>)));
 }
 
 void ControlHook::Unhook() {
@@ -21,7 +24,7 @@ void ControlHook::Unhook() {
         return;
     }
     SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    SetWindowLongPtrA(control_, GWLP_USERDATA, 0);
+    WindowObject<ControlHook>::Attach(control_, nullptr);
     control_ = nullptr;
 }
 
@@ -29,15 +32,14 @@ LRESULT ControlHook::CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) co
     return CallWindowProcA(original_, control_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK ControlHook::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* hook = reinterpret_cast<ControlHook*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (hook == nullptr || hook->control_ != window) {
+LRESULT ControlHook::Serve(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (control_ != window) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
-        const WNDPROC original = hook->original_;
-        hook->Unhook();
+        const WNDPROC original = original_;
+        Unhook();
         return CallWindowProcA(original, window, message, wParam, lParam);
     }
-    return hook->OnMessage(message, wParam, lParam);
+    return OnMessage(message, wParam, lParam);
 }

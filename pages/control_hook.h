@@ -27,7 +27,7 @@ protected:
     LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) const;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Serve(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND control_ = nullptr;
     WNDPROC original_ = nullptr;

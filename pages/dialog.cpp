@@ -1,10 +1,12 @@
 // pages/dialog.cpp
 #include "pages/dialog.h"
 
-#include "resources/resource.h"
 #include "support/exception.h"
+#include "support/window_object_win32.h"
 
 namespace {
+
+using DialogObject = WindowObject<Dialog, true>;
 
 // The templates place the pages at the screen's corner; a person expects them in the middle.
 void CenterOnWorkArea(HWND window) {
@@ -35,7 +37,7 @@ INT_PTR Dialog::DoModal(HWND owner) {
     modal_ = true;
     const INT_PTR code =
         DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,
-                        &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+                        &DialogObject::Procedure<&Dialog::Serve>, reinterpret_cast<LPARAM>(this));
     window_ = nullptr;
     // A page that cannot be created must end the run rather than be asked for again and again.
     if (code == -1 || code == 0) {
@@ -47,7 +49,8 @@ INT_PTR Dialog::DoModal(HWND owner) {
 void Dialog::CreateModeless(HWND owner) {
     modal_ = false;
     if (CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,
-                           &Dialog::DialogProc, reinterpret_cast<LPARAM>(this)) == nullptr) {
+                           &DialogObject::Procedure<&Dialog::Serve>,
+                           reinterpret_cast<LPARAM>(this)) == nullptr) {
         throw Exception(ExceptionCode::Resource);
     }
 }
@@ -65,33 +68,11 @@ void Dialog::End(INT_PTR code) {
     }
 }
 
-INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Dialog* dialog = nullptr;
-    if (message == WM_INITDIALOG) {
-        dialog = reinterpret_cast<Dialog*>(lParam);
-        dialog->window_ = window;
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-    } else {
-        dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
-    }
-    if (dialog == nullptr) {
-        return FALSE;
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, DWLP_USER, 0);
-        if (dialog->window_ == window) {
-            dialog->window_ = nullptr;
-        }
-        return FALSE;
-    }
-    return dialog->HandleMessage(message, wParam, lParam);
-}
-
-INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR Dialog::Serve(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
+            window_ = window;
             CenterOnWorkArea(window_);
-            sidePicture_.Attach(Item(IDC_SIDE_PICTURE));
             return OnInitDialog();
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
@@ -107,6 +88,12 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return OnCommand(id, notification, control) ? TRUE : FALSE;
         }
+        case WM_NCDESTROY:
+            DialogObject::Attach(window, nullptr);
+            if (window_ == window) {
+                window_ = nullptr;
+            }
+            return FALSE;
         default: {
             INT_PTR result = FALSE;
             if (OnMessage(message, wParam, lParam, &result)) {

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include "pages/side_picture.h"
-
 // A dialog built from a template of this executable: message plumbing only. WM_INITDIALOG
 // reaches OnInitDialog, IDOK and IDCANCEL reach OnOK and OnCancel, other commands OnCommand.
 // A modeless dialog's window belongs to the object and is destroyed with it.
@@ -45,11 +43,9 @@ protected:
     bool IsButtonChecked(int id) const { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Serve(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     int templateId_;
     HWND window_ = nullptr;
-    SidePicture sidePicture_;
     bool modal_ = false;
 };

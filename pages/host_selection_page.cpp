@@ -5,12 +5,12 @@
 
 HostSelectionPage::HostSelectionPage(HostList& hosts, std::string prompt,
                                      std::function<void(HostRecord&)> editDirectory)
-    : Dialog(IDD_HOST_SELECTION_PAGE),
+    : WizardPage(IDD_HOST_SELECTION_PAGE),
       hostList_(&hosts),
       prompt_(std::move(prompt)),
       editDirectory_(std::move(editDirectory)) {}
 
-BOOL HostSelectionPage::OnInitDialog() {
+BOOL HostSelectionPage::OnInitPage() {
     SetItemText(IDC_PAGE_TEXT, prompt_.c_str());
     EnableItem(IDC_HOST_OPTIONS, false);
     hostListBox_.Attach(Item(IDC_HOST_LIST));

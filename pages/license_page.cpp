@@ -4,9 +4,9 @@
 #include "resources/resource.h"
 
 LicensePage::LicensePage(std::string licenseText)
-    : Dialog(IDD_LICENSE_PAGE), licenseText_(std::move(licenseText)) {}
+    : WizardPage(IDD_LICENSE_PAGE), licenseText_(std::move(licenseText)) {}
 
-BOOL LicensePage::OnInitDialog() {
+BOOL LicensePage::OnInitPage() {
     CheckRadioButton(Window(), IDC_AGREE, IDC_DISAGREE,
                      agreementChoice_ == 0 ? IDC_AGREE : IDC_DISAGREE);
     EnableItem(IDOK, false);

@@ -3,16 +3,16 @@
 
 #include <string>
 
-#include "pages/dialog.h"
+#include "pages/wizard_page.h"
 
 // Template 184. Continue>> is enabled only while "I Agree" is checked. The licence is drawn on
 // the window colour and a selection never stays.
-class LicensePage : public Dialog {
+class LicensePage : public WizardPage {
 public:
     explicit LicensePage(std::string licenseText);
 
 protected:
-    BOOL OnInitDialog() override;
+    BOOL OnInitPage() override;
     bool OnCommand(int id, int notification, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
 

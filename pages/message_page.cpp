@@ -6,8 +6,8 @@
 MessagePage::MessagePage(std::string text, bool singleButton, const char* cancelCaption)
     : TextPage(std::move(text), singleButton, IDD_MESSAGE_PAGE), cancelCaption_(cancelCaption) {}
 
-BOOL MessagePage::OnInitDialog() {
-    const BOOL result = TextPage::OnInitDialog();
+BOOL MessagePage::OnInitPage() {
+    const BOOL result = TextPage::OnInitPage();
     if (cancelCaption_ != nullptr) {
         SetItemText(IDCANCEL, cancelCaption_);
     }

@@ -10,7 +10,7 @@ public:
     MessagePage(std::string text, bool singleButton, const char* cancelCaption);
 
 protected:
-    BOOL OnInitDialog() override;
+    BOOL OnInitPage() override;
 
 private:
     const char* cancelCaption_;

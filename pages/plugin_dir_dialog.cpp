@@ -4,35 +4,13 @@
 #include <shlobj.h>
 
 #include "pages/message_box.h"
+#include "resources/page_texts.h"
 #include "resources/resource.h"
 #include "support/com_pointer.h"
 #include "support/com_scope.h"
 #include "support/owned_handle.h"
 #include "support/paths.h"
 #include "support/wide_text.h"
-
-const char kFullPathRequiredText[] =
-    "Please enter the full path of a folder, for example C:\\Program Files\\Editor\\Plug-Ins\\";
-// Around the name that Windows keeps for a device.
-const char kDeviceNameFolderStart[] = "Windows keeps the name \"";
-const char kDeviceNameFolderEnd[] =
-    "\" for a device: a folder of that name could not be opened or removed again. Please choose "
-    "another folder.";
-// Before a name that ends with a dot or a space, or holds a character no name may hold.
-const char kFolderNameStart[] = "The folder name \"";
-const char kTrailingDotFolderEnd[] =
-    "\" ends with a dot or a space, which Windows drops from the names of folders. Please remove "
-    "it or choose another folder.";
-const char kForbiddenCharacterFolderEnd[] =
-    "\" holds a character that Windows does not allow in names: a control character or one of "
-    "\\ / : * ? \" < > |. Please choose another folder.";
-const char kUnreachableLinkText[] =
-    "That folder is reached through a link that does not lead to a folder on a drive or network "
-    "share. Please choose the folder the link leads to.";
-const char kUnrepresentableFolderText[] =
-    "This version of Windows cannot pass the name of that folder to the installer exactly. "
-    "Please choose a folder whose name uses only the characters of your system's language, or "
-    "use Windows 10 version 1903 or later.";
 
 namespace {
 
@@ -243,7 +221,7 @@ void PluginDirDialog::BrowseForDirectory() {
     browse.hwndOwner = Window();
     browse.pidlRoot = root.Get();
     browse.pszDisplayName = displayName;
-    browse.lpszTitle = L"Select Plugin Installation Directory";
+    browse.lpszTitle = kBrowseFolderTitle;
     browse.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
     const ItemList chosen(allocator, SHBrowseForFolderW(&browse));
     bool exact = true;

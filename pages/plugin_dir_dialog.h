@@ -26,5 +26,3 @@ private:
     std::string applicationName_;
     std::string directoryText_;
 };
-
-extern const char kFullPathRequiredText[];

@@ -2,6 +2,7 @@
 #include "pages/searching_page.h"
 
 #include "pages/message_box.h"
+#include "resources/page_texts.h"
 #include "resources/resource.h"
 
 std::int32_t progressCallCount = 0;
@@ -14,7 +15,7 @@ constexpr std::uint64_t kStatusPaintIntervalMs = 50;
 
 }  // namespace
 
-SearchingPage::SearchingPage() : Dialog(IDD_SEARCHING_PAGE) {
+SearchingPage::SearchingPage() : WizardPage(IDD_SEARCHING_PAGE) {
     CreateModeless();
     status_.Attach(Item(IDC_SEARCH_PROGRESS));
 }
@@ -59,7 +60,7 @@ void SearchingPage::WriteLine(const char* line) {
 void SearchingPage::OnCancel() {
     const bool held = status_.IsHeld();
     ShowStatus();
-    if (InstallerMessageBox("Are you sure you want to quit?", MB_YESNO) == IDYES) {
+    if (InstallerMessageBox(kQuitQuestion, MB_YESNO) == IDYES) {
         cancelRequested = 1;
     }
     if (held) {

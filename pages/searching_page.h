@@ -4,13 +4,13 @@
 #include <cstdint>
 
 #include "discovery/search_progress.h"
-#include "pages/dialog.h"
 #include "pages/status_line.h"
+#include "pages/wizard_page.h"
 
 // Template 179, modeless: on screen while the search runs on the same thread. Each progress
 // line goes into the status text, and every ninth line lets one pending message of the page
 // through, which is how its Cancel button is heard during a walk.
-class SearchingPage : public Dialog, public SearchProgress {
+class SearchingPage : public WizardPage, public SearchProgress {
 public:
     SearchingPage();
     ~SearchingPage() override;

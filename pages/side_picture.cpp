@@ -94,13 +94,9 @@ const DecodedPicture* DecodedSidePicture() {
 
 void StartDecodingSidePicture() {
     if (!decoding.IsOpen()) {
-        decoding = OwnedHandle(CreateThread(nullptr, 0, &DecodeOnItsOwnThread, nullptr, 0, nullptr));
+        decoding =
+            OwnedHandle(CreateThread(nullptr, 0, &DecodeOnItsOwnThread, nullptr, 0, nullptr));
     }
-}
-
-SidePicture::~SidePicture() {
-    Unhook();
-    ForgetScaled();
 }
 
 void SidePicture::Attach(HWND control) {
@@ -113,15 +109,7 @@ void SidePicture::Attach(HWND control) {
     InvalidateRect(control, nullptr, TRUE);
 }
 
-void SidePicture::ForgetScaled() {
-    if (scaled_ != nullptr) {
-        DeleteObject(scaled_);
-        scaled_ = nullptr;
-    }
-}
-
 void SidePicture::Scale(int width, int height) {
-    ForgetScaled();
     BITMAPINFO source{};
     source.bmiHeader.biSize = sizeof source.bmiHeader;
     source.bmiHeader.biWidth = source_->width;
@@ -130,17 +118,13 @@ void SidePicture::Scale(int width, int height) {
     source.bmiHeader.biBitCount = 32;
     source.bmiHeader.biCompression = BI_RGB;
     HDC screen = GetDC(Control());
-    HDC memory = CreateCompatibleDC(screen);
-    scaled_ = CreateCompatibleBitmap(screen, width, height);
+    scaled_.Reset(CreateCompatibleBitmap(screen, width, height));
+    const BitmapDc memory(screen, scaled_.Get());
     ReleaseDC(Control(), screen);
-    if (memory == nullptr || scaled_ == nullptr) {
-        ForgetScaled();
-        if (memory != nullptr) {
-            DeleteDC(memory);
-        }
+    if (memory.Get() == nullptr || scaled_.Get() == nullptr) {
+        scaled_.Reset();
         return;
     }
-    const HGDIOBJ previous = SelectObject(memory, scaled_);
     // Cut to the control's proportions rather than distort: the middle of the picture, scaled
     // so that it covers the whole control.
     int cutWidth = source_->width;
@@ -149,13 +133,11 @@ void SidePicture::Scale(int width, int height) {
         cutHeight = source_->height;
         cutWidth = MulDiv(source_->height, width, height);
     }
-    SetStretchBltMode(memory, HALFTONE);
-    SetBrushOrgEx(memory, 0, 0, nullptr);
-    StretchDIBits(memory, 0, 0, width, height, (source_->width - cutWidth) / 2,
-                  (source_->height - cutHeight) / 2, cutWidth, cutHeight, source_->pixels.data(), &source,
-                  DIB_RGB_COLORS, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
+    SetStretchBltMode(memory.Get(), HALFTONE);
+    SetBrushOrgEx(memory.Get(), 0, 0, nullptr);
+    StretchDIBits(memory.Get(), 0, 0, width, height, (source_->width - cutWidth) / 2,
+                  (source_->height - cutHeight) / 2, cutWidth, cutHeight, source_->pixels.data(),
+                  &source, DIB_RGB_COLORS, SRCCOPY);
     scaledSize_ = SIZE{width, height};
 }
 
@@ -167,17 +149,12 @@ void SidePicture::Paint() {
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     if (width > 0 && height > 0) {
-        if (scaled_ == nullptr || scaledSize_.cx != width || scaledSize_.cy != height) {
+        if (scaled_.Get() == nullptr || scaledSize_.cx != width || scaledSize_.cy != height) {
             Scale(width, height);
         }
-        HDC memory = CreateCompatibleDC(dc);
-        if (memory != nullptr && scaled_ != nullptr) {
-            const HGDIOBJ previous = SelectObject(memory, scaled_);
-            BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-            SelectObject(memory, previous);
-        }
-        if (memory != nullptr) {
-            DeleteDC(memory);
+        const BitmapDc memory(dc, scaled_.Get());
+        if (memory.Get() != nullptr && scaled_.Get() != nullptr) {
+            BitBlt(dc, 0, 0, width, height, memory.Get(), 0, 0, SRCCOPY);
         }
     }
     EndPaint(Control(), &paint);

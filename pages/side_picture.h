@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pages/control_hook.h"
+#include "support/gdi_object_win32.h"
 
 // The large picture, decoded once for the whole run: top row first, blue, green, red and a byte
 // unused.
@@ -27,9 +28,6 @@ void StartDecodingSidePicture();
 // shown at its own size in the middle of a larger box.
 class SidePicture : private ControlHook {
 public:
-    SidePicture() = default;
-    ~SidePicture() override;
-
     // Takes over the picture control (null: nothing to do) until destruction or its end.
     void Attach(HWND control);
 
@@ -37,11 +35,10 @@ private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint();
     void Scale(int width, int height);
-    void ForgetScaled();
 
     // Null when the picture could not be decoded.
     const DecodedPicture* source_ = nullptr;
     // The picture at the control's size, made again when that changes.
-    HBITMAP scaled_ = nullptr;
+    GdiObject<HBITMAP> scaled_;
     SIZE scaledSize_{};
 };

@@ -1,6 +1,7 @@
 // pages/text_page.cpp
 #include "pages/text_page.h"
 
+#include "resources/page_texts.h"
 #include "resources/resource.h"
 
 namespace {
@@ -15,16 +16,16 @@ HICON LoadProgramIcon(int metricX, int metricY) {
 }  // namespace
 
 TextPage::TextPage(std::string text, bool singleButton, int templateId)
-    : Dialog(templateId),
+    : WizardPage(templateId),
       singleButton_(singleButton),
       text_(std::move(text)),
       largeIcon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
       smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)) {}
 
-BOOL TextPage::OnInitDialog() {
+BOOL TextPage::OnInitPage() {
     SetItemText(IDC_PAGE_TEXT, text_.c_str());
     if (singleButton_) {
-        SetItemText(IDOK, "OK");
+        SetItemText(IDOK, kOkCaption);
         ShowItem(IDCANCEL, false);
     }
     SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_));

@@ -3,16 +3,16 @@
 
 #include <string>
 
-#include "pages/dialog.h"
+#include "pages/wizard_page.h"
 
 // A wizard page that shows one text in control 1001. In the one-button form Continue>> reads
 // "OK" and Cancel is hidden (Escape still cancels).
-class TextPage : public Dialog {
+class TextPage : public WizardPage {
 public:
     TextPage(std::string text, bool singleButton, int templateId);
 
 protected:
-    BOOL OnInitDialog() override;
+    BOOL OnInitPage() override;
 
 private:
     bool singleButton_;

@@ -10,6 +10,7 @@
 #include "pages/message_page.h"
 #include "pages/plugin_dir_dialog.h"
 #include "pages/searching_page.h"
+#include "resources/page_texts.h"
 
 bool Win32WizardPages::ControlKeyHeld() {
     // A new process's key state does not know of a key that went down before it started (Wine
@@ -20,7 +21,7 @@ bool Win32WizardPages::ControlKeyHeld() {
 
 PageEnd Win32WizardPages::ShowMessagePage(const std::string& text, MessagePageForm form) {
     MessagePage page(text, form == MessagePageForm::OkOnly,
-                     form == MessagePageForm::ContinueOrSkip ? "Skip" : nullptr);
+                     form == MessagePageForm::ContinueOrSkip ? kSkipCaption : nullptr);
     return static_cast<PageEnd>(page.DoModal());
 }
 

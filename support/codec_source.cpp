@@ -5,8 +5,8 @@
 
 #include <zlib.h>
 
-CodecSource::CodecSource(ByteSource* inner, bool ownsInner)
-    : SourceFilter(inner, ownsInner), stream_(std::make_unique<z_stream_s>()), input_() {
+CodecSource::CodecSource(InnerSource inner)
+    : SourceFilter(std::move(inner)), stream_(std::make_unique<z_stream_s>()), input_() {
     // Null hooks and opaque pointer: zlib uses its own allocator.
     stream_->zalloc = Z_NULL;
     stream_->zfree = Z_NULL;

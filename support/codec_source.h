@@ -13,7 +13,7 @@ class CodecSource : public SourceFilter {
 public:
     static constexpr std::int32_t kInputChunk = 4096;
 
-    CodecSource(ByteSource* inner, bool ownsInner);
+    explicit CodecSource(InnerSource inner);
     ~CodecSource() override;
 
     std::int32_t Read(char* buffer, std::int32_t max) override;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "support/byte_sink.h"
+#include "support/owned_handle.h"
 #include "support/text.h"
 
 // A sink over one operating-system file handle that its owner keeps and closes.
@@ -23,12 +24,13 @@ protected:
 
 // Opens path for writing: created when missing, truncated when present; others may read it
 // while it is open, but nobody else may write or delete it. Raises "File Open Exception".
-// Owns its handle.
 class FileSink : public HandleSink {
 public:
     explicit FileSink(const Text& path);
-    ~FileSink() override;
 
     void Close();
-    bool IsOpen() const;
+    bool IsOpen() const { return file_.IsOpen(); }
+
+private:
+    OwnedHandle file_;
 };

@@ -19,24 +19,15 @@ std::int32_t HandleSink::Write(const char* data, std::int32_t length) {
 
 FileSink::FileSink(const Text& path)
     : HandleSink(CreateFileA(path.CStr(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr)) {
-    if (handle_ == INVALID_HANDLE_VALUE) {
+                             FILE_ATTRIBUTE_NORMAL, nullptr)),
+      file_(handle_) {
+    if (!file_.IsOpen()) {
         throw Exception(ExceptionCode::FileOpen);
     }
 }
 
-FileSink::~FileSink() {
-    Close();
-}
-
-bool FileSink::IsOpen() const {
-    return handle_ != INVALID_HANDLE_VALUE;
-}
-
 void FileSink::Close() {
-    if (handle_ != INVALID_HANDLE_VALUE) {
-        CloseHandle(handle_);
-    }
+    file_.Close();
     handle_ = INVALID_HANDLE_VALUE;
 }
 

@@ -5,7 +5,7 @@
 
 #include "support/exception.h"
 
-InflateSource::InflateSource(ByteSource* inner, bool ownsInner) : CodecSource(inner, ownsInner) {
+InflateSource::InflateSource(InnerSource inner) : CodecSource(std::move(inner)) {
     if (inflateInit(&Stream()) != Z_OK) {
         throw Exception(ExceptionCode::Stream);
     }

@@ -7,7 +7,7 @@
 // damaged raises "Stream Exception" once the inner source is used up; it never ends quietly.
 class InflateSource : public CodecSource {
 public:
-    InflateSource(ByteSource* inner, bool ownsInner);
+    explicit InflateSource(InnerSource inner);
     ~InflateSource() override;
 
 protected:

@@ -5,11 +5,5 @@
 
 MessageFont::MessageFont(UINT dpi) {
     const LOGFONTW font = MessageFontAt(dpi);
-    font_ = CreateFontIndirectW(&font);
-}
-
-MessageFont::~MessageFont() {
-    if (font_ != nullptr) {
-        DeleteObject(font_);
-    }
+    font_.Reset(CreateFontIndirectW(&font));
 }

@@ -26,7 +26,7 @@ public:
     int Run(int show);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Serve(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Create();
     void OnCommand(int id);
     void Paint();

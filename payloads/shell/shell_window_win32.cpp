@@ -13,6 +13,7 @@
 #include "payloads/shell/plugin_library.h"
 #include "support/wide_text.h"
 #include "support/window_dpi_win32.h"
+#include "support/window_object_win32.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ void ShellWindow::ShowTitle() {
 int ShellWindow::Run(int show) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA type{};
-    type.lpfnWndProc = &ShellWindow::WindowProc;
+    type.lpfnWndProc = &WindowObject<ShellWindow>::Procedure<&ShellWindow::Serve>;
     type.hInstance = instance;
     type.hCursor = LoadCursor(nullptr, IDC_ARROW);
     type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -138,48 +139,41 @@ int ShellWindow::Run(int show) {
     return 0;
 }
 
-LRESULT CALLBACK ShellWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        auto* self = static_cast<ShellWindow*>(creation->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ShellWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+LRESULT ShellWindow::Serve(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_NCCREATE:
+            window_ = window;
+            return DefWindowProcA(window, message, wParam, lParam);
         case WM_CREATE:
-            self->Create();
+            Create();
             return 0;
         case WM_GETMINMAXINFO:
-            self->LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+            LimitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
         case WM_SIZE:
-            self->Layout();
+            Layout();
             InvalidateRect(window, nullptr, TRUE);  // the picture fits the new size
             return 0;
         case WM_DPICHANGED: {
             // Moved to a monitor of another scale: the font and the sizes measured in it first,
             // then the rectangle Windows suggests (the same place at the new scale), whose
             // WM_SIZE lays the controls out again.
-            self->UseDpi(HIWORD(wParam));
+            UseDpi(HIWORD(wParam));
             const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(window, nullptr, suggested.left, suggested.top,
                          suggested.right - suggested.left, suggested.bottom - suggested.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
-            self->Layout();  // the suggested size may be the one it has
+            Layout();  // the suggested size may be the one it has
             InvalidateRect(window, nullptr, TRUE);
             return 0;
         }
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) {
-                self->OnCommand(LOWORD(wParam));
+                OnCommand(LOWORD(wParam));
             }
             return 0;
         case WM_PAINT:
-            self->Paint();
+            Paint();
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);

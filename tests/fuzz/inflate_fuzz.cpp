@@ -78,7 +78,7 @@ private:
 // Runs the chain; true when the stream ended, false when it raised "Stream Exception".
 bool RunChain(const std::string& stream, std::int32_t chunk, CheckingSink& sink) {
     ChunkedSource inner(stream, chunk);
-    InflateSource inflater(&inner, false);
+    InflateSource inflater(inner);
     Pump pump(inflater, sink, 16384);
     counting = true;
     allocatedWhileReading = 0;

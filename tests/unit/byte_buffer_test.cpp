@@ -170,7 +170,7 @@ TEST(TextBufferTest, ZeroBytesPassThrough) {
 }
 
 TEST(SourceFilterTest, WithoutInnerSourceReadsNothingAndIsAtEnd) {
-    SourceFilter filter(nullptr, false);
+    SourceFilter filter(nullptr);
     char out[4];
     EXPECT_EQ(filter.Read(out, 4), 0);
     EXPECT_TRUE(filter.AtEnd());
@@ -184,7 +184,7 @@ TEST(SourceFilterTest, ForwardsAndDestroysOnlyWhatItOwns) {
     };
     bool ownedGone = false;
     {
-        SourceFilter owning(new Tracked(ownedGone), true);
+        SourceFilter owning(std::make_unique<Tracked>(ownedGone));
         char out[4];
         EXPECT_EQ(owning.Read(out, 4), 3);
         EXPECT_TRUE(owning.AtEnd());
@@ -193,7 +193,7 @@ TEST(SourceFilterTest, ForwardsAndDestroysOnlyWhatItOwns) {
 
     bool borrowedGone = false;
     Tracked borrowed(borrowedGone);
-    { SourceFilter filter(&borrowed, false); }
+    { SourceFilter filter(borrowed); }
     EXPECT_FALSE(borrowedGone);
 }
 

@@ -76,7 +76,7 @@ TEST(InflateSourceTest, CompleteStreamInflatesExactly) {
     ASSERT_EQ(static_cast<unsigned char>(stream[1]), 0xDA);
     for (std::int32_t max : {1, 333, 4096, 16384, 1 << 20}) {
         StringSource inner(stream);
-        InflateSource inflated(&inner, false);
+        InflateSource inflated(inner);
         EXPECT_EQ(ReadToEnd(inflated, max), payload) << "max " << max;
     }
 }
@@ -92,14 +92,14 @@ TEST(InflateSourceTest, DefaultLevelHeaderAndDribblingInner) {
     stream.resize(size);
     ASSERT_EQ(static_cast<unsigned char>(stream[1]), 0x9C);
     StringSource inner(stream, 3);
-    InflateSource inflated(&inner, false);
+    InflateSource inflated(inner);
     EXPECT_EQ(ReadToEnd(inflated, 16384), payload);
 }
 
 TEST(InflateSourceTest, BecomesAtEndOnTheReadThatReachesTheStreamEnd) {
     const std::string payload = "Tarvelle";
     StringSource inner(Compress(payload));
-    InflateSource inflated(&inner, false);
+    InflateSource inflated(inner);
     EXPECT_FALSE(inflated.AtEnd());
     char out[64];
     std::int32_t got = 0;
@@ -114,7 +114,7 @@ TEST(InflateSourceTest, BecomesAtEndOnTheReadThatReachesTheStreamEnd) {
 
 TEST(InflateSourceTest, EmptyPayloadGivesNoBytes) {
     StringSource inner(Compress(""));
-    InflateSource inflated(&inner, false);
+    InflateSource inflated(inner);
     EXPECT_EQ(ReadToEnd(inflated, 16), "");
 }
 
@@ -123,7 +123,7 @@ TEST(InflateSourceTest, TruncatedStreamRaisesStreamException) {
     for (std::size_t keep : {std::size_t{0}, std::size_t{1}, std::size_t{2}, stream.size() / 2,
                              stream.size() - 4, stream.size() - 1}) {
         StringSource inner(stream.substr(0, keep));
-        InflateSource inflated(&inner, false);
+        InflateSource inflated(inner);
         ExpectStreamException(inflated);
     }
 }
@@ -134,13 +134,13 @@ TEST(InflateSourceTest, CorruptedStreamRaisesStreamException) {
     std::string badHeader = stream;
     badHeader[0] = 0x79;
     StringSource headerInner(badHeader);
-    InflateSource headerInflated(&headerInner, false);
+    InflateSource headerInflated(headerInner);
     ExpectStreamException(headerInflated);
 
     std::string badChecksum = stream;
     badChecksum[badChecksum.size() - 1] ^= 0x01;
     StringSource checksumInner(badChecksum);
-    InflateSource checksumInflated(&checksumInner, false);
+    InflateSource checksumInflated(checksumInner);
     ExpectStreamException(checksumInflated);
 
     std::string badBlock = stream;
@@ -148,7 +148,7 @@ TEST(InflateSourceTest, CorruptedStreamRaisesStreamException) {
         badBlock[i] = static_cast<char>(0xFF);
     }
     StringSource blockInner(badBlock);
-    InflateSource blockInflated(&blockInner, false);
+    InflateSource blockInflated(blockInner);
     ExpectStreamException(blockInflated);
 }
 
@@ -170,13 +170,13 @@ TEST(InflateSourceTest, StreamNeedingADictionaryRaisesStreamException) {
     deflateEnd(&deflater);
 
     StringSource inner(stream);
-    InflateSource inflated(&inner, false);
+    InflateSource inflated(inner);
     ExpectStreamException(inflated);
 }
 
 TEST(InflateSourceTest, SilentInnerSourceGivesZeroWithoutError) {
     SilentSource inner;
-    InflateSource inflated(&inner, false);
+    InflateSource inflated(inner);
     char out[16];
     EXPECT_EQ(inflated.Read(out, 16), 0);
     EXPECT_EQ(inflated.Read(out, 16), 0);
@@ -186,7 +186,7 @@ TEST(InflateSourceTest, SilentInnerSourceGivesZeroWithoutError) {
 
 TEST(InflateSourceTest, ReadIntoNoRoomIsNotAnError) {
     StringSource inner(Compress("abc"));
-    InflateSource inflated(&inner, false);
+    InflateSource inflated(inner);
     char out[4];
     EXPECT_EQ(inflated.Read(out, 0), 0);
     EXPECT_EQ(inflated.Read(out, -5), 0);
@@ -194,7 +194,7 @@ TEST(InflateSourceTest, ReadIntoNoRoomIsNotAnError) {
 }
 
 TEST(InflateSourceTest, WithoutInnerSourceTheStreamIsTruncated) {
-    InflateSource inflated(nullptr, false);
+    InflateSource inflated(nullptr);
     char out[4];
     EXPECT_THROW(inflated.Read(out, 4), Exception);
 }
@@ -207,7 +207,7 @@ TEST(InflateSourceTest, OwnedInnerSourceIsDestroyedWithIt) {
     };
     bool gone = false;
     {
-        InflateSource inflated(new Tracked(Compress("x"), gone), true);
+        InflateSource inflated(std::make_unique<Tracked>(Compress("x"), gone));
         EXPECT_EQ(ReadToEnd(inflated, 8), "x");
     }
     EXPECT_TRUE(gone);
@@ -216,7 +216,7 @@ TEST(InflateSourceTest, OwnedInnerSourceIsDestroyedWithIt) {
 TEST(InflateSourceTest, ChainThroughFixedBufferIntoPartialSink) {
     const std::string payload = ExecutableLikeBytes(1 << 20, 11);
     StringSource inner(Compress(payload), 4096);
-    InflateSource inflated(&inner, false);
+    InflateSource inflated(inner);
     FixedBuffer buffer(16384);
     HalfSink sink;
     while (!inflated.AtEnd() || !buffer.IsEmpty()) {
@@ -234,7 +234,7 @@ TEST(InflateSourceTest, DamageMidChainLeavesWhatWasMovedWithTheCaller) {
     const std::string payload = ExecutableLikeBytes(200000, 5);
     const std::string stream = Compress(payload);
     StringSource inner(stream.substr(0, stream.size() / 2));
-    InflateSource inflated(&inner, false);
+    InflateSource inflated(inner);
     FixedBuffer buffer(16384);
     StringSink sink;
     EXPECT_THROW(
