@@ -9,8 +9,8 @@
 #include "resources/install_layout.h"
 #include "resources/page_texts.h"
 #include "resources/resource.h"
-#include "support/format_text.h"
 #include "support/exception.h"
+#include "support/format_text.h"
 #include "support/resource_source.h"
 #include "support/text_buffer.h"
 

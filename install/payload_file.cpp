@@ -5,10 +5,10 @@
 
 #include "install/pump.h"
 #include "support/busy_file.h"
-#include "support/format_text.h"
 #include "support/exception.h"
 #include "support/file_sink.h"
 #include "support/files.h"
+#include "support/format_text.h"
 #include "support/held_folder.h"
 #include "support/inflate_source.h"
 #include "support/paths.h"
