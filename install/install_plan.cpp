@@ -5,14 +5,15 @@
 #include "install/shell_application.h"
 #include "resources/install_contract.h"
 #include "resources/install_layout.h"
+#include "resources/page_texts.h"
 
 Text SummaryLines(const InstallPlan& plan) {
     Text lines;
     if (plan.installShell) {
-        lines.Append(".    TarvelleShell app with plugin\n");
+        lines.Append(kShellSummaryLine);
     }
     for (const HostPlugin& host : plan.hostPlugins) {
-        lines.Append(".    plugin for ");
+        lines.Append(kHostSummaryLineStart);
         lines.Append(host.displayName.View());
         lines.Append("\n");
     }

@@ -28,6 +28,9 @@ inline constexpr char kNoHostText[] =
     "select a directory to install the files to.\n\nTo find more info on standard plugin "
     "directories for your host application, please consult the host application's product "
     "documentation.";
+// The summary lines: the shell, then one line for each host, around its name.
+inline constexpr char kShellSummaryLine[] = ".    TarvelleShell app with plugin\n";
+inline constexpr char kHostSummaryLineStart[] = ".    plugin for ";
 // The summary page, around the product's title and the summary lines.
 inline constexpr char kConfirmationFormat[] =
     "The installer has all the info it needs to install %s for the following:\n\n%sClick "
