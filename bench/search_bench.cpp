@@ -7,7 +7,6 @@
 // ratios.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <cstdio>
@@ -71,22 +70,16 @@ int main(int argc, char** argv) {
     std::vector<double> pageRates;
     std::vector<double> bareRates;
     std::vector<double> windowlessRates;
-    const auto pageWalk = [&] {
+    // The walker behind the page that counts, or behind the log that only counts.
+    const auto walk = [&](auto&& progress, std::vector<double>& rates) {
         HostList hosts;
         HostFinder finder(hosts);
-        CountingPage page;
         const double start = Now();
-        page.RunWalk(finder, Text(root), 4);
-        pageRates.push_back(page.lines / (Now() - start));
+        progress.RunWalk(finder, Text(root), 4);
+        rates.push_back(progress.lines / (Now() - start));
     };
-    const auto windowlessWalk = [&] {
-        HostList hosts;
-        HostFinder finder(hosts);
-        CountingLog windowless;
-        const double start = Now();
-        windowless.RunWalk(finder, Text(root), 4);
-        windowlessRates.push_back(windowless.lines / (Now() - start));
-    };
+    const auto pageWalk = [&] { walk(CountingPage(), pageRates); };
+    const auto windowlessWalk = [&] { walk(CountingLog(), windowlessRates); };
     const auto bareWalk = [&] {
         const double start = Now();
         const long bare = BareWalk(root, 4);
