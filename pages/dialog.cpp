@@ -1,6 +1,8 @@
 // pages/dialog.cpp
 #include "pages/dialog.h"
 
+#include <utility>
+
 #include "support/exception.h"
 #include "support/window_object_win32.h"
 
@@ -62,9 +64,7 @@ void Dialog::End(INT_PTR code) {
     if (modal_) {
         EndDialog(window_, code);
     } else {
-        HWND window = window_;
-        window_ = nullptr;
-        DestroyWindow(window);
+        DestroyWindow(std::exchange(window_, nullptr));
     }
 }
 
@@ -96,10 +96,7 @@ INT_PTR Dialog::Serve(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return FALSE;
         default: {
             INT_PTR result = FALSE;
-            if (OnMessage(message, wParam, lParam, &result)) {
-                return result;
-            }
-            return FALSE;
+            return OnMessage(message, wParam, lParam, &result) ? result : FALSE;
         }
     }
 }

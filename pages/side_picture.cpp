@@ -110,13 +110,10 @@ void SidePicture::Attach(HWND control) {
 }
 
 void SidePicture::Scale(int width, int height) {
+    // Top row first.
     BITMAPINFO source{};
-    source.bmiHeader.biSize = sizeof source.bmiHeader;
-    source.bmiHeader.biWidth = source_->width;
-    source.bmiHeader.biHeight = -source_->height;  // top row first
-    source.bmiHeader.biPlanes = 1;
-    source.bmiHeader.biBitCount = 32;
-    source.bmiHeader.biCompression = BI_RGB;
+    source.bmiHeader = {
+        sizeof source.bmiHeader, source_->width, -source_->height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     HDC screen = GetDC(Control());
     scaled_.Reset(CreateCompatibleBitmap(screen, width, height));
     const BitmapDc memory(screen, scaled_.Get());
