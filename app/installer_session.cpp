@@ -79,12 +79,8 @@ void InstallerSession::ShowClosingPage() {
 }
 
 void InstallerSession::SearchForHosts() {
-    if (pages_.ShowMessagePage(kWelcomeText, MessagePageForm::ContinueOrCancel) != kPageOk) {
-        runState = RunState::Stopped;
-        return;
-    }
-    const Text license = ReadLicenseText();
-    if (pages_.ShowLicensePage(license.Bytes()) != kPageOk) {
+    if (pages_.ShowMessagePage(kWelcomeText, MessagePageForm::ContinueOrCancel) != kPageOk ||
+        pages_.ShowLicensePage(ReadLicenseText().Bytes()) != kPageOk) {
         runState = RunState::Stopped;
         return;
     }
