@@ -7,7 +7,6 @@
 // ratios.
 #include <windows.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <cstdio>
 #include <string>
@@ -61,12 +60,8 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: search_bench TREE [ROUNDS]\n");
-        return 2;
-    }
+    const int rounds = RoundsAfter(argc, argv, 2, "search_bench TREE [ROUNDS]", 3);
     const std::string root = argv[1];
-    const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
     std::vector<double> pageRates;
     std::vector<double> bareRates;
     std::vector<double> windowlessRates;
