@@ -93,11 +93,6 @@ void FileRemoval::Add(const std::string& path, WhenDenied denied) {
     opened_.push_back(std::move(entry));
 }
 
-void FileRemoval::Refuse(OpenedFile& entry) {
-    refused_.insert(refused_.end(), entry.paths.begin(), entry.paths.end());
-    entry.file.Close();
-}
-
 const RemovalObstacles& FileRemoval::Mark() {
     if (markTried_) {
         return obstacles_;
@@ -111,7 +106,8 @@ const RemovalObstacles& FileRemoval::Mark() {
         // another name elsewhere, that name would keep the change, so such a file stays.
         const bool readOnly = entry.attributes.Has(FileAttribute::ReadOnly);
         if (readOnly && entry.identity.links > 1) {
-            Refuse(entry);
+            refused_.insert(refused_.end(), entry.paths.begin(), entry.paths.end());
+            entry.file.Close();
             continue;
         }
         if (readOnly && !file_handle::WriteAttributes(
