@@ -7,7 +7,6 @@
 #include "pages/wizard_pages.h"
 #include "resources/page_texts.h"
 #include "support/format_text.h"
-#include "support/format_text.h"
 
 std::string UnknownExceptionText() {
     return FormatText(kUnknownExceptionFormat, kSupportWebAddress);

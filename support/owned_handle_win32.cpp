@@ -1,3 +1,4 @@
+// support/owned_handle_win32.cpp
 #include <windows.h>
 
 #include "support/owned_handle.h"

@@ -1,3 +1,4 @@
+// support/program_path_win32.cpp
 #include <windows.h>
 
 #include <string>

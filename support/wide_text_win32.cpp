@@ -1,3 +1,4 @@
+// support/wide_text_win32.cpp
 #include <windows.h>
 
 #include "support/wide_text.h"
