@@ -109,16 +109,13 @@ void InstallerSession::SearchForHosts() {
         const bool searchDrives = pages_.AskYesNo(kSearchDrivesQuestion);
         // The searching page stays up behind the question: a quit confirmed there before the
         // question came ends the run whatever the answer.
-        if (page->cancelRequested != 0) {
+        if (page->cancelRequested != 0 ||
+            (searchDrives && !SearchRoots(*page, finder, FixedDriveRoots()))) {
             runState = RunState::Stopped;
             return;
         }
         if (!searchDrives) {
             runState = RunState::ReadyToInstall;
-            return;
-        }
-        if (!SearchRoots(*page, finder, FixedDriveRoots())) {
-            runState = RunState::Stopped;
             return;
         }
     }
