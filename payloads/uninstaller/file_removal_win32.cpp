@@ -130,14 +130,13 @@ const RemovalObstacles& FileRemoval::Mark() {
 
 void FileRemoval::GiveUp() {
     for (OpenedFile& entry : opened_) {
-        if (!entry.marked) {
-            continue;
+        if (entry.marked) {
+            file_handle::MarkForDeletion(entry.file.Get(), false);
+            if (entry.attributes.Has(FileAttribute::ReadOnly)) {
+                file_handle::WriteAttributes(entry.file.Get(), entry.attributes);
+            }
+            entry.marked = false;
         }
-        file_handle::MarkForDeletion(entry.file.Get(), false);
-        if (entry.attributes.Has(FileAttribute::ReadOnly)) {
-            file_handle::WriteAttributes(entry.file.Get(), entry.attributes);
-        }
-        entry.marked = false;
     }
     opened_.clear();
 }
@@ -153,16 +152,15 @@ std::vector<std::string> FileRemoval::Finish() {
     for (OpenedFile& entry : opened_) {
         entry.file.Close();
     }
+    // Gone for certain: a file another program holds with deletion shared stays until that
+    // program lets it go, and some file systems report a deletion that did not happen.
     for (OpenedFile& entry : opened_) {
-        if (!entry.marked) {
-            continue;
+        if (entry.marked) {
+            const OwnedHandle still = entry.folder.OpenFile(entry.name, FILE_READ_ATTRIBUTES);
+            std::vector<std::string>& outcome =
+                still.IsOpen() || !IsMissing(GetLastError()) ? left : removed_;
+            outcome.insert(outcome.end(), entry.paths.begin(), entry.paths.end());
         }
-        // Gone for certain: a file another program holds with deletion shared stays until that
-        // program lets it go, and some file systems report a deletion that did not happen.
-        const OwnedHandle still = entry.folder.OpenFile(entry.name, FILE_READ_ATTRIBUTES);
-        std::vector<std::string>& outcome =
-            still.IsOpen() || !IsMissing(GetLastError()) ? left : removed_;
-        outcome.insert(outcome.end(), entry.paths.begin(), entry.paths.end());
     }
     opened_.clear();
     return left;
