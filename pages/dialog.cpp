@@ -77,7 +77,6 @@ INT_PTR Dialog::Serve(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             const int notification = HIWORD(wParam);
-            HWND control = reinterpret_cast<HWND>(lParam);
             if (id == IDOK && notification == BN_CLICKED) {
                 OnOK();
                 return TRUE;
@@ -86,7 +85,7 @@ INT_PTR Dialog::Serve(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
                 OnCancel();
                 return TRUE;
             }
-            return OnCommand(id, notification, control) ? TRUE : FALSE;
+            return OnCommand(id, notification, reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
         }
         case WM_NCDESTROY:
             DialogObject::Attach(window, nullptr);

@@ -3,6 +3,7 @@
 
 #include <wincodec.h>
 
+#include <memory>
 #include <utility>
 
 #include "resources/resource.h"
@@ -69,11 +70,9 @@ DWORD WINAPI DecodeOnItsOwnThread(void*) {
     // The free-threaded apartment: no window of COM's own, and the Imaging Component's objects
     // are free-threaded.
     const bool initialised = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
-    auto* picture = new DecodedPicture;
+    auto picture = std::make_unique<DecodedPicture>();
     if (Decode(*picture)) {
-        decoded = picture;
-    } else {
-        delete picture;
+        decoded = picture.release();
     }
     if (initialised) {
         CoUninitialize();
