@@ -156,12 +156,10 @@ bool Text::FieldStart(const char* separator, std::int32_t index, std::uint32_t& 
 
 bool Text::FieldBounds(const char* separator, std::int32_t index, std::uint32_t& start,
                        std::uint32_t& end) const {
-    std::uint32_t fieldStart = 0;
-    if (!FieldStart(separator, index, fieldStart)) {
+    if (!FieldStart(separator, index, start)) {
         return false;
     }
-    const std::uint32_t next = Find(separator, fieldStart);
-    start = fieldStart;
+    const std::uint32_t next = Find(separator, start);
     end = next == kNotFound ? Length() : next;
     return true;
 }
