@@ -209,16 +209,14 @@ void PluginDirDialog::BrowseForDirectory() {
     browse.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
     const ItemList chosen(SHBrowseForFolderW(&browse));
     bool exact = true;
-    if (chosen.Get() != nullptr) {
-        // The path is written into a buffer of exactly the size the call may fill.
-        wchar_t path[kPathBufferSize] = {};
+    // The path is written into a buffer of exactly the size the call may fill.
+    wchar_t path[kPathBufferSize] = {};
+    if (chosen.Get() != nullptr && SHGetPathFromIDListW(chosen.Get(), path)) {
+        path[kPathBufferSize - 1] = L'\0';
         Text bytes;
-        if (SHGetPathFromIDListW(chosen.Get(), path)) {
-            path[kPathBufferSize - 1] = L'\0';
-            exact = TextFromWide(path, bytes);
-            if (exact) {
-                directoryText_ = bytes.Bytes();
-            }
+        exact = TextFromWide(path, bytes);
+        if (exact) {
+            directoryText_ = bytes.Bytes();
         }
     }
     ShowFields();
