@@ -79,12 +79,8 @@ void InstallerSession::ShowClosingPage() {
 }
 
 void InstallerSession::SearchForHosts() {
-    if (pages_.ShowMessagePage(kWelcomeText, MessagePageForm::ContinueOrCancel) != kPageOk) {
-        runState = RunState::Stopped;
-        return;
-    }
-    const Text license = ReadLicenseText();
-    if (pages_.ShowLicensePage(license.Bytes()) != kPageOk) {
+    if (pages_.ShowMessagePage(kWelcomeText, MessagePageForm::ContinueOrCancel) != kPageOk ||
+        pages_.ShowLicensePage(ReadLicenseText().Bytes()) != kPageOk) {
         runState = RunState::Stopped;
         return;
     }
@@ -113,16 +109,13 @@ void InstallerSession::SearchForHosts() {
         const bool searchDrives = pages_.AskYesNo(kSearchDrivesQuestion);
         // The searching page stays up behind the question: a quit confirmed there before the
         // question came ends the run whatever the answer.
-        if (page->cancelRequested != 0) {
+        if (page->cancelRequested != 0 ||
+            (searchDrives && !SearchRoots(*page, finder, FixedDriveRoots()))) {
             runState = RunState::Stopped;
             return;
         }
         if (!searchDrives) {
             runState = RunState::ReadyToInstall;
-            return;
-        }
-        if (!SearchRoots(*page, finder, FixedDriveRoots())) {
-            runState = RunState::Stopped;
             return;
         }
     }

@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <thread>
 #include <vector>
 
@@ -45,11 +44,7 @@ HWND StartSearch(const InstallerProcess& installer) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: cancel_bench INSTALLER [ROUNDS]\n");
-        return 2;
-    }
-    const int rounds = argc > 2 ? std::atoi(argv[2]) : 5;
+    const int rounds = RoundsAfter(argc, argv, 2, "cancel_bench INSTALLER [ROUNDS]", 5);
     InstallerProcess installer(argv[1]);
     HWND searching = StartSearch(installer);
     if (searching == nullptr) {

@@ -7,8 +7,6 @@
 // ratios.
 #include <windows.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <cstdio>
 #include <string>
@@ -62,31 +60,21 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: search_bench TREE [ROUNDS]\n");
-        return 2;
-    }
+    const int rounds = RoundsAfter(argc, argv, 2, "search_bench TREE [ROUNDS]", 3);
     const std::string root = argv[1];
-    const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
     std::vector<double> pageRates;
     std::vector<double> bareRates;
     std::vector<double> windowlessRates;
-    const auto pageWalk = [&] {
+    // The walker behind the page that counts, or behind the log that only counts.
+    const auto walk = [&](auto&& progress, std::vector<double>& rates) {
         HostList hosts;
         HostFinder finder(hosts);
-        CountingPage page;
         const double start = Now();
-        page.RunWalk(finder, Text(root), 4);
-        pageRates.push_back(page.lines / (Now() - start));
+        progress.RunWalk(finder, Text(root), 4);
+        rates.push_back(progress.lines / (Now() - start));
     };
-    const auto windowlessWalk = [&] {
-        HostList hosts;
-        HostFinder finder(hosts);
-        CountingLog windowless;
-        const double start = Now();
-        windowless.RunWalk(finder, Text(root), 4);
-        windowlessRates.push_back(windowless.lines / (Now() - start));
-    };
+    const auto pageWalk = [&] { walk(CountingPage(), pageRates); };
+    const auto windowlessWalk = [&] { walk(CountingLog(), windowlessRates); };
     const auto bareWalk = [&] {
         const double start = Now();
         const long bare = BareWalk(root, 4);

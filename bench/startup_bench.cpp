@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,11 +39,8 @@ bool Time(Contender& contender) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 5) {
-        std::fprintf(stderr, "usage: startup_bench INSTALLER FLOOR PEER TRIVIAL [ROUNDS]\n");
-        return 2;
-    }
-    const int rounds = argc > 5 ? std::atoi(argv[5]) : 5;
+    const int rounds =
+        RoundsAfter(argc, argv, 5, "startup_bench INSTALLER FLOOR PEER TRIVIAL [ROUNDS]", 5);
     const auto pageText = [](e2e::InstallerProcess& process) {
         return e2e::WaitForPageWithControl(process, IDC_PAGE_TEXT) != nullptr;
     };

@@ -1,6 +1,7 @@
 // discovery/drive_table.cpp
 #include "discovery/drive_table.h"
 
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -8,21 +9,10 @@ namespace {
 std::optional<DriveQueries> replacedQueries;
 std::optional<DriveTable> keptTable;
 
-std::uint32_t MaskOf(const DriveTable& table, DriveKind kind) {
-    switch (kind) {
-        case DriveKind::AllDrives:
-            return table.all;
-        case DriveKind::Removable:
-            return table.removable;
-        case DriveKind::Fixed:
-            return table.fixed;
-        case DriveKind::CdRom:
-            return table.cdRom;
-        case DriveKind::Remote:
-            return table.remote;
-    }
-    return 0;
-}
+// Each DriveKind's mask, in the kinds' order.
+constexpr std::uint32_t DriveTable::*kMasks[] = {&DriveTable::all, &DriveTable::removable,
+                                                 &DriveTable::fixed, &DriveTable::cdRom,
+                                                 &DriveTable::remote};
 
 }  // namespace
 
@@ -35,21 +25,20 @@ DriveTable BuildDriveTable(const DriveQueries& queries) {
             continue;
         }
         const char root[] = {static_cast<char>('A' + letter), ':', '\\', '\0'};
-        const DriveKind kind = queries.driveKind(root);
-        if (kind != DriveKind::Removable)
-            table.removable &= ~bit;
-        if (kind != DriveKind::Fixed)
-            table.fixed &= ~bit;
-        if (kind != DriveKind::CdRom)
-            table.cdRom &= ~bit;
-        if (kind != DriveKind::Remote)
-            table.remote &= ~bit;
+        const auto kind = static_cast<std::size_t>(queries.driveKind(root));
+        // The drive stays in all and in its own kind's mask only.
+        for (std::size_t other = 1; other < std::size(kMasks); ++other) {
+            if (other != kind) {
+                table.*kMasks[other] &= ~bit;
+            }
+        }
     }
     return table;
 }
 
 std::vector<std::string> DriveRoots(const DriveTable& table, DriveKind kind) {
-    const std::uint32_t mask = MaskOf(table, kind);
+    const auto index = static_cast<std::size_t>(kind);
+    const std::uint32_t mask = index < std::size(kMasks) ? table.*kMasks[index] : 0;
     std::vector<std::string> roots;
     for (int letter = 0; letter < 26; ++letter) {
         if ((mask & (std::uint32_t{1} << letter)) != 0) {

@@ -17,11 +17,8 @@ std::vector<Text> ProgramFilesRoots() {
 }
 
 std::vector<Text> FixedDriveRoots() {
-    std::vector<Text> roots;
-    for (const std::string& root : ListDriveRoots(DriveKind::Fixed)) {
-        roots.emplace_back(root);
-    }
-    return roots;
+    const std::vector<std::string> roots = ListDriveRoots(DriveKind::Fixed);
+    return std::vector<Text>(roots.begin(), roots.end());
 }
 
 bool SearchRoots(SearchProgress& progress, HostFinder& finder, const std::vector<Text>& roots) {

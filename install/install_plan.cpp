@@ -41,15 +41,10 @@ Text RecordKeyOf(const std::vector<HostPlugin>& hosts, std::size_t index) {
 }  // namespace
 
 bool CarryOutInstallPlan(const InstallPlan& plan, FailedFileReport& report) {
-    bool failed = false;
-    if (plan.installShell) {
-        if (InstallShellFiles(report)) {
-            failed |= !InstallPluginFile(Text(ShellPluginFileIn(InstallFolder())),
-                                         contract::kShellLocationKey, report);
-        } else {
-            failed = true;
-        }
-    }
+    // The shell's plug-in copy goes only beside a shell that was written.
+    bool failed = plan.installShell && (!InstallShellFiles(report) ||
+                                        !InstallPluginFile(Text(ShellPluginFileIn(InstallFolder())),
+                                                           contract::kShellLocationKey, report));
     failed |= !InstallPresetsFile(report);
     for (std::size_t index = 0; index < plan.hostPlugins.size(); ++index) {
         failed |=

@@ -28,16 +28,11 @@ bool CreateShortcut(const Text& linkPath, const Text& description, const Text& t
 
     const ComScope com;
     ComPointer<IShellLinkW> link;
+    ComPointer<IPersistFile> file;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                 link.OutVoid())) ||
-        link.Get() == nullptr) {
-        return false;
-    }
-    ComPointer<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, file.OutVoid())) || file.Get() == nullptr) {
-        return false;
-    }
-    if (FAILED(link->SetPath(absolute)) ||
+        link.Get() == nullptr || FAILED(link->QueryInterface(IID_IPersistFile, file.OutVoid())) ||
+        file.Get() == nullptr || FAILED(link->SetPath(absolute)) ||
         FAILED(link->SetDescription(WideFromText(description).c_str()))) {
         return false;
     }

@@ -76,17 +76,11 @@ HRESULT STDMETHODCALLTYPE CheckListAccessibility::GetPropValue(const BYTE* ident
     if (IsEqualGUID(property, PROPID_ACC_ROLE)) {
         value->lVal = ROLE_SYSTEM_CHECKBUTTON;
     } else {
-        LONG state = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
-        if (list_.IsChecked(line)) {
-            state |= STATE_SYSTEM_CHECKED;
-        }
-        if (list_.Selection() == line) {
-            state |= STATE_SYSTEM_SELECTED;
-        }
-        if (GetFocus() == list_.Handle() && list_.FocusedLine() == line) {
-            state |= STATE_SYSTEM_FOCUSED;
-        }
-        value->lVal = state;
+        const bool focused = GetFocus() == list_.Handle() && list_.FocusedLine() == line;
+        value->lVal = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE |
+                      (list_.IsChecked(line) ? STATE_SYSTEM_CHECKED : 0) |
+                      (list_.Selection() == line ? STATE_SYSTEM_SELECTED : 0) |
+                      (focused ? STATE_SYSTEM_FOCUSED : 0);
     }
     *hasProperty = TRUE;
     return S_OK;

@@ -1,6 +1,8 @@
 // pages/check_list_box.cpp
 #include "pages/check_list_box.h"
 
+#include <algorithm>
+
 #include "support/window_dpi_win32.h"
 
 namespace {
@@ -71,9 +73,8 @@ void CheckListBox::FitLineHeight() const {
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, previous);
     ReleaseDC(Control(), dc);
-    const int textHeight = metrics.tmHeight + 2;
-    const int boxHeight = BoxSize() + 2;
-    SendMessageA(Control(), LB_SETITEMHEIGHT, 0, textHeight > boxHeight ? textHeight : boxHeight);
+    SendMessageA(Control(), LB_SETITEMHEIGHT, 0,
+                 std::max(static_cast<int>(metrics.tmHeight), BoxSize()) + 2);
 }
 
 void CheckListBox::Draw(const DRAWITEMSTRUCT& item) const {

@@ -1,6 +1,8 @@
 // pages/dialog.cpp
 #include "pages/dialog.h"
 
+#include <utility>
+
 #include "support/exception.h"
 #include "support/window_object_win32.h"
 
@@ -62,9 +64,7 @@ void Dialog::End(INT_PTR code) {
     if (modal_) {
         EndDialog(window_, code);
     } else {
-        HWND window = window_;
-        window_ = nullptr;
-        DestroyWindow(window);
+        DestroyWindow(std::exchange(window_, nullptr));
     }
 }
 
@@ -77,7 +77,6 @@ INT_PTR Dialog::Serve(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             const int notification = HIWORD(wParam);
-            HWND control = reinterpret_cast<HWND>(lParam);
             if (id == IDOK && notification == BN_CLICKED) {
                 OnOK();
                 return TRUE;
@@ -86,7 +85,7 @@ INT_PTR Dialog::Serve(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
                 OnCancel();
                 return TRUE;
             }
-            return OnCommand(id, notification, control) ? TRUE : FALSE;
+            return OnCommand(id, notification, reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
         }
         case WM_NCDESTROY:
             DialogObject::Attach(window, nullptr);
@@ -96,10 +95,7 @@ INT_PTR Dialog::Serve(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return FALSE;
         default: {
             INT_PTR result = FALSE;
-            if (OnMessage(message, wParam, lParam, &result)) {
-                return result;
-            }
-            return FALSE;
+            return OnMessage(message, wParam, lParam, &result) ? result : FALSE;
         }
     }
 }

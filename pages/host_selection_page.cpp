@@ -45,13 +45,11 @@ bool HostSelectionPage::OnCommand(int id, int notification, HWND) {
 }
 
 bool HostSelectionPage::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR* result) {
-    if (message == WM_DRAWITEM) {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (item->CtlID == IDC_HOST_LIST) {
-            hostListBox_.Draw(*item);
-            *result = TRUE;
-            return true;
-        }
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    if (message == WM_DRAWITEM && item->CtlID == IDC_HOST_LIST) {
+        hostListBox_.Draw(*item);
+        *result = TRUE;
+        return true;
     }
     return false;
 }

@@ -18,20 +18,12 @@ BOOL LicensePage::OnInitPage() {
 }
 
 bool LicensePage::OnCommand(int id, int notification, HWND) {
-    if (notification != BN_CLICKED) {
+    if (notification != BN_CLICKED || (id != IDC_AGREE && id != IDC_DISAGREE)) {
         return false;
     }
-    if (id == IDC_AGREE) {
-        agreementChoice_ = 0;
-        EnableItem(IDOK, true);
-        return true;
-    }
-    if (id == IDC_DISAGREE) {
-        agreementChoice_ = 1;
-        EnableItem(IDOK, false);
-        return true;
-    }
-    return false;
+    agreementChoice_ = id == IDC_AGREE ? 0 : 1;
+    EnableItem(IDOK, id == IDC_AGREE);
+    return true;
 }
 
 bool LicensePage::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR* result) {

@@ -30,10 +30,8 @@ HWND PageOnScreen() {
 
 std::string ApplicationTitle() {
     std::string name = ThisProgramPath().Bytes();
-    const std::size_t slash = name.find_last_of("\\/");
-    if (slash != std::string::npos) {
-        name.erase(0, slash + 1);
-    }
+    // Not found, the separator's place plus one is 0: nothing is erased.
+    name.erase(0, name.find_last_of("\\/") + 1);
     const std::size_t dot = name.find_last_of('.');
     if (dot != std::string::npos && dot > 0) {
         name.erase(dot);

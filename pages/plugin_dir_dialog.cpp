@@ -6,7 +6,6 @@
 #include "pages/message_box.h"
 #include "resources/page_texts.h"
 #include "resources/resource.h"
-#include "support/com_pointer.h"
 #include "support/com_scope.h"
 #include "support/owned_handle.h"
 #include "support/paths.h"
@@ -16,31 +15,17 @@ namespace {
 
 constexpr int kPathBufferSize = 260;
 
-// Item lists that the shell allocated are given back to the shell's allocator.
-class ShellAllocator {
-public:
-    ShellAllocator() { SHGetMalloc(malloc_.Out()); }
-    void Free(void* block) const {
-        if (malloc_.Get() != nullptr && block != nullptr) {
-            malloc_->Free(block);
-        }
-    }
-
-private:
-    ComPointer<IMalloc> malloc_;
-};
-
+// An item list that the shell allocated, given back to the shell's allocator, which is COM's
+// task allocator.
 class ItemList {
 public:
-    ItemList(const ShellAllocator& allocator, LPITEMIDLIST list)
-        : allocator_(allocator), list_(list) {}
+    explicit ItemList(LPITEMIDLIST list) : list_(list) {}
     ItemList(const ItemList&) = delete;
     ItemList& operator=(const ItemList&) = delete;
-    ~ItemList() { allocator_.Free(list_); }
+    ~ItemList() { CoTaskMemFree(list_); }
     LPITEMIDLIST Get() const { return list_; }
 
 private:
-    const ShellAllocator& allocator_;
     LPITEMIDLIST list_;
 };
 
@@ -209,12 +194,11 @@ void PluginDirDialog::BrowseForDirectory() {
     // The new-style browser hosts shell views, which need COM on this thread (apartment-threaded)
     // for as long as it is open.
     const ComScope com;
-    ShellAllocator allocator;
     LPITEMIDLIST drives = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(Window(), CSIDL_DRIVES, &drives))) {
         drives = nullptr;
     }
-    const ItemList root(allocator, drives);
+    const ItemList root(drives);
 
     wchar_t displayName[kPathBufferSize] = {};
     BROWSEINFOW browse{};
@@ -223,18 +207,16 @@ void PluginDirDialog::BrowseForDirectory() {
     browse.pszDisplayName = displayName;
     browse.lpszTitle = kBrowseFolderTitle;
     browse.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
-    const ItemList chosen(allocator, SHBrowseForFolderW(&browse));
+    const ItemList chosen(SHBrowseForFolderW(&browse));
     bool exact = true;
-    if (chosen.Get() != nullptr) {
-        // The path is written into a buffer of exactly the size the call may fill.
-        wchar_t path[kPathBufferSize] = {};
+    // The path is written into a buffer of exactly the size the call may fill.
+    wchar_t path[kPathBufferSize] = {};
+    if (chosen.Get() != nullptr && SHGetPathFromIDListW(chosen.Get(), path)) {
+        path[kPathBufferSize - 1] = L'\0';
         Text bytes;
-        if (SHGetPathFromIDListW(chosen.Get(), path)) {
-            path[kPathBufferSize - 1] = L'\0';
-            exact = TextFromWide(path, bytes);
-            if (exact) {
-                directoryText_ = bytes.Bytes();
-            }
+        exact = TextFromWide(path, bytes);
+        if (exact) {
+            directoryText_ = bytes.Bytes();
         }
     }
     ShowFields();

@@ -42,18 +42,16 @@ void SearchingPage::WriteLine(const char* line) {
         ShowStatus();
         status_.Hold();
     }
-    const std::int32_t taken = progressCallCount++;
-    if (taken < 8) {
+    if (progressCallCount++ < 8) {
         return;
     }
     progressCallCount = 0;
     MSG message{};
-    if (Window() != nullptr && PeekMessageA(&message, Window(), 0, 0, PM_REMOVE)) {
-        // Through the dialog manager first, so that Escape reaches Cancel as on any page.
-        if (!IsDialogMessageA(Window(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
+    // Through the dialog manager first, so that Escape reaches Cancel as on any page.
+    if (Window() != nullptr && PeekMessageA(&message, Window(), 0, 0, PM_REMOVE) &&
+        !IsDialogMessageA(Window(), &message)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <wincodec.h>
 
+#include <memory>
 #include <utility>
 
 #include "resources/resource.h"
@@ -69,11 +70,9 @@ DWORD WINAPI DecodeOnItsOwnThread(void*) {
     // The free-threaded apartment: no window of COM's own, and the Imaging Component's objects
     // are free-threaded.
     const bool initialised = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
-    auto* picture = new DecodedPicture;
+    auto picture = std::make_unique<DecodedPicture>();
     if (Decode(*picture)) {
-        decoded = picture;
-    } else {
-        delete picture;
+        decoded = picture.release();
     }
     if (initialised) {
         CoUninitialize();
@@ -110,13 +109,10 @@ void SidePicture::Attach(HWND control) {
 }
 
 void SidePicture::Scale(int width, int height) {
+    // Top row first.
     BITMAPINFO source{};
-    source.bmiHeader.biSize = sizeof source.bmiHeader;
-    source.bmiHeader.biWidth = source_->width;
-    source.bmiHeader.biHeight = -source_->height;  // top row first
-    source.bmiHeader.biPlanes = 1;
-    source.bmiHeader.biBitCount = 32;
-    source.bmiHeader.biCompression = BI_RGB;
+    source.bmiHeader = {
+        sizeof source.bmiHeader, source_->width, -source_->height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     HDC screen = GetDC(Control());
     scaled_.Reset(CreateCompatibleBitmap(screen, width, height));
     const BitmapDc memory(screen, scaled_.Get());

@@ -22,10 +22,9 @@ struct DecodedPicture {
 // needs the picture before then starts it itself.
 void StartDecodingSidePicture();
 
-// The picture at the side of every page, painted to fill its control at whatever size the
-// display's scaling gives the control: the large copy of the picture, scaled down (and cut to
-// the control's proportions) with the system's smoothing, instead of the template's bitmap
-// shown at its own size in the middle of a larger box.
+// The picture at the side of every page, filling its control at whatever size the display's
+// scaling gives it: the large copy, scaled down with the system's smoothing (and cut to the
+// control's proportions), not the template's bitmap at its own size in a larger box.
 class SidePicture : private ControlHook {
 public:
     // Takes over the picture control (null: nothing to do) until destruction or its end.

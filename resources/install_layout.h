@@ -1,7 +1,6 @@
 // resources/install_layout.h
-// Where the installer puts what it writes, how it records each file, and which files are its
-// own: the installer writes by these, and the uninstaller and the shell find what it wrote by the
-// same. The names themselves are in install_contract.h. Folders end with "\".
+// Where the installer puts each file, how it records it and which are its own; the uninstaller
+// and the shell find them by the same. Names are in install_contract.h; folders end with "\".
 #pragma once
 
 #include <cstddef>
@@ -10,8 +9,7 @@
 
 #include "resources/install_contract.h"
 
-// The install folder, "Tarvelle\" below the Program Files folder as the installer finds it
-// (its fallbacks included).
+// "Tarvelle\" below the Program Files folder as the installer finds it (fallbacks included).
 std::string InstallFolder();
 // The plug-in folder of hosts added by hand: "plugins\" directly below Program Files.
 std::string DefaultPluginFolder();
@@ -91,8 +89,7 @@ enum class RecordUse {
 RecordUse UseOf(std::string_view component, std::string_view recordName, const std::string& path,
                 const std::string& installFolder);
 
-// The hosts the search knows by a part of their plug-in folder's path, and the key of their
-// records.
+// A host the search knows by a part of its plug-in folder's path, and its records' key.
 struct KnownHost {
     const char* pathPart;  // lower case
     const char* displayName;

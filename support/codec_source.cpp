@@ -5,15 +5,10 @@
 
 #include <zlib.h>
 
+// Value-initialised, the stream has null hooks and opaque pointer (zlib uses its own allocator)
+// and no input yet.
 CodecSource::CodecSource(InnerSource inner)
-    : SourceFilter(std::move(inner)), stream_(std::make_unique<z_stream_s>()), input_() {
-    // Null hooks and opaque pointer: zlib uses its own allocator.
-    stream_->zalloc = Z_NULL;
-    stream_->zfree = Z_NULL;
-    stream_->opaque = Z_NULL;
-    stream_->next_in = Z_NULL;
-    stream_->avail_in = 0;
-}
+    : SourceFilter(std::move(inner)), stream_(std::make_unique<z_stream_s>()), input_() {}
 
 CodecSource::~CodecSource() = default;
 

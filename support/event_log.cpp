@@ -23,10 +23,9 @@ std::string EventLog::Compose(const char* kind, const char* text) const {
 }
 
 void EventLog::LogEvent(const char* text) {
-    if (!enabled_) {
-        return;
+    if (enabled_) {
+        WriteLine(Compose("event", text).c_str());
     }
-    WriteLine(Compose("event", text).c_str());
 }
 
 void EventLog::LogEventFormatted(const char* format, ...) {

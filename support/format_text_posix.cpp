@@ -3,26 +3,17 @@
 
 #include "support/format_text.h"
 
-namespace {
-
-constexpr std::size_t kLineBufferSize = 2048;
-
-}  // namespace
-
 std::string FormatTextV(const char* format, std::va_list arguments) {
-    std::string line(kLineBufferSize, '\0');
-    std::va_list retry;
-    va_copy(retry, arguments);
-    const int needed = std::vsnprintf(line.data(), line.size(), format, arguments);
+    std::va_list measuring;
+    va_copy(measuring, arguments);
+    const int needed = std::vsnprintf(nullptr, 0, format, measuring);
+    va_end(measuring);
     if (needed < 0) {
-        va_end(retry);
         return std::string();
     }
-    if (static_cast<std::size_t>(needed) >= line.size()) {
-        line.assign(static_cast<std::size_t>(needed) + 1, '\0');
-        std::vsnprintf(line.data(), line.size(), format, retry);
-    }
-    va_end(retry);
+    // One more for the terminating zero that vsnprintf always writes.
+    std::string line(static_cast<std::size_t>(needed) + 1, '\0');
+    std::vsnprintf(line.data(), line.size(), format, arguments);
     line.resize(static_cast<std::size_t>(needed));
     return line;
 }

@@ -38,11 +38,9 @@ public:
     // Every handle opened here may read attributes; access asks for more, as the system's mask.
     static constexpr std::uint32_t kAttributesOnly = 0;
 
-    // A file of this folder by name, not following a link in its place (a link is refused).
-    // Shared for reading, writing and deletion.
+    // A file, or a sub-folder, of this folder by name, not following a link in its place (a link
+    // is refused); shared for reading, writing and deletion.
     OwnedHandle OpenFile(const Text& name, std::uint32_t access) const;
-    // A sub-folder of this folder by name, not following a link in its place (a link is
-    // refused); shared for reading, writing and deletion.
     OwnedHandle OpenFolder(const Text& name, std::uint32_t access) const;
     // A file that did not exist: created and opened for writing and deletion in one step,
     // shared for reading only. Empty, with the last error set, when the name is taken.

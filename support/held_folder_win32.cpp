@@ -74,11 +74,8 @@ bool OpenedALink(const OwnedHandle& opened, const Text& path) {
 }
 
 std::vector<Text> NamesAfter(const std::string& path, std::size_t start) {
-    std::vector<Text> names;
-    for (const std::string& name : NamesFrom(path, start)) {
-        names.emplace_back(name);
-    }
-    return names;
+    const std::vector<std::string> names = NamesFrom(path, start);
+    return std::vector<Text>(names.begin(), names.end());
 }
 
 // Where a link leads, read through its own handle (the link's, not its target's) from the

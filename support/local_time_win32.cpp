@@ -6,12 +6,10 @@
 LocalTime ReadLocalTime() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    LocalTime time;
-    time.year = static_cast<std::int16_t>(now.wYear);
-    time.month = now.wMonth;
-    time.day = now.wDay;
-    time.hour = now.wHour;
-    time.minute = now.wMinute;
-    time.second = now.wSecond;
-    return time;
+    return LocalTime{static_cast<std::int16_t>(now.wYear),
+                     now.wMonth,
+                     now.wDay,
+                     now.wHour,
+                     now.wMinute,
+                     now.wSecond};
 }

@@ -48,9 +48,7 @@ bool IsSeparator(char c) {
 }  // namespace
 
 bool IsFullDirectoryPath(const std::string& text) {
-    const bool driveLetter =
-        text.size() >= 3 && IsDriveLetter(text[0]) && text[1] == ':' && text[2] == '\\';
-    if (driveLetter) {
+    if (text.size() >= 3 && IsDriveLetter(text[0]) && text[1] == ':' && text[2] == '\\') {
         return true;
     }
     if (text.size() < 5 || text[0] != '\\' || text[1] != '\\') {

@@ -24,11 +24,8 @@ RegistryKey::~RegistryKey() {
 bool RegistryKey::Open(const Text& path, bool create) {
     Close();
     HKEY opened = nullptr;
-    if (RegOpenKeyA(SystemRoot(root_), path.CStr(), &opened) == ERROR_SUCCESS) {
-        key_ = opened;
-        return true;
-    }
-    if (create && RegCreateKeyA(SystemRoot(root_), path.CStr(), &opened) == ERROR_SUCCESS) {
+    if (RegOpenKeyA(SystemRoot(root_), path.CStr(), &opened) == ERROR_SUCCESS ||
+        (create && RegCreateKeyA(SystemRoot(root_), path.CStr(), &opened) == ERROR_SUCCESS)) {
         key_ = opened;
         return true;
     }

@@ -1,8 +1,8 @@
 // support/special_folder.cpp
 #include "support/special_folder.h"
 
-#include <cstring>
 #include <initializer_list>
+#include <string_view>
 
 namespace {
 
@@ -32,12 +32,8 @@ bool SpecialFolder(SpecialFolderId folderId, Text& path) {
     if (lookup == nullptr || !lookup(folderId, found)) {
         return false;
     }
-    const void* terminator = std::memchr(found, '\0', sizeof found);
-    const std::size_t length =
-        terminator != nullptr
-            ? static_cast<std::size_t>(static_cast<const char*>(terminator) - found)
-            : sizeof found;
-    path = Text(found, static_cast<std::uint32_t>(length)) + "\\";
+    const std::string_view terminated(found, sizeof found);
+    path = Text(terminated.substr(0, terminated.find('\0'))) + "\\";
     return true;
 }
 

@@ -55,20 +55,14 @@ std::uint32_t Text::Find(std::string_view needle, std::uint32_t from) const {
 }
 
 Text Text::Left(std::int32_t count) const {
-    if (count <= 0) {
-        return Text();
-    }
-    return Text(View().substr(0, static_cast<std::uint32_t>(count)));
+    return count <= 0 ? Text() : Text(View().substr(0, static_cast<std::uint32_t>(count)));
 }
 
 Text Text::Mid(std::int32_t start) const {
     if (start <= 0) {
         return *this;
     }
-    if (static_cast<std::uint32_t>(start) >= Length()) {
-        return Text();
-    }
-    return Text(View().substr(static_cast<std::uint32_t>(start)));
+    return Text(View().substr(std::min(static_cast<std::uint32_t>(start), Length())));
 }
 
 Text& Text::MakeLower() {
@@ -85,9 +79,7 @@ std::int32_t Text::Replace(std::string_view find, std::string_view replacement, 
     if (find.empty()) {
         return 0;
     }
-    if (searchAtInsertion && replacement.find(find) != std::string_view::npos) {
-        searchAtInsertion = false;
-    }
+    searchAtInsertion = searchAtInsertion && replacement.find(find) == std::string_view::npos;
     std::int32_t replaced = 0;
     std::uint32_t position = start;
     for (;;) {
@@ -117,9 +109,7 @@ std::int32_t Text::CopyTo(char* buffer, std::int32_t capacity) const {
     if (capacity <= 0) {
         return 0;
     }
-    const std::uint32_t count = static_cast<std::uint32_t>(capacity) < Length()
-                                    ? static_cast<std::uint32_t>(capacity)
-                                    : Length();
+    const std::uint32_t count = std::min(static_cast<std::uint32_t>(capacity), Length());
     if (count > 0) {
         std::memcpy(buffer, bytes_.data(), count);
     }
@@ -166,12 +156,10 @@ bool Text::FieldStart(const char* separator, std::int32_t index, std::uint32_t& 
 
 bool Text::FieldBounds(const char* separator, std::int32_t index, std::uint32_t& start,
                        std::uint32_t& end) const {
-    std::uint32_t fieldStart = 0;
-    if (!FieldStart(separator, index, fieldStart)) {
+    if (!FieldStart(separator, index, start)) {
         return false;
     }
-    const std::uint32_t next = Find(separator, fieldStart);
-    start = fieldStart;
+    const std::uint32_t next = Find(separator, start);
     end = next == kNotFound ? Length() : next;
     return true;
 }

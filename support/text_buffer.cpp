@@ -45,9 +45,6 @@ std::int32_t TextBuffer::DrainTo(ByteSink& sink) {
 }
 
 std::int32_t TextBuffer::ReadAll(ByteSource& source) {
-    if (source.AtEnd()) {
-        return 0;
-    }
     std::int32_t total = 0;
     while (!source.AtEnd()) {
         total += FillFrom(source);

@@ -3,10 +3,9 @@
 
 #include <windows.h>
 
-// The object that serves a window of ours, kept where the window procedure, called with the
-// window alone, finds it: GWLP_USERDATA of a window or a control taken over, DWLP_USER of a
-// dialog. A window's object comes with WM_NCCREATE's creation parameter, a dialog's with
-// WM_INITDIALOG's, or either through Attach.
+// The object serving a window of ours, kept where the window procedure finds it: GWLP_USERDATA
+// of a window or a control taken over, DWLP_USER of a dialog. It comes with WM_NCCREATE's creation
+// parameter (a dialog's with WM_INITDIALOG's) or through Attach.
 template <typename Object, bool IsDialog = false>
 class WindowObject {
 public:

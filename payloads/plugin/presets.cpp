@@ -1,6 +1,7 @@
 // payloads/plugin/presets.cpp
 #include "payloads/plugin/presets.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 
@@ -63,10 +64,7 @@ bool ParsePresets(const std::string& text, std::vector<Preset>& presets, std::st
     std::string section;
     std::map<std::string, std::string> values;
     for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
+        const std::size_t end = std::min(text.find('\n', start), text.size());
         const std::string line = Trim(text.substr(start, end - start));
         start = end + 1;
         if (line.empty() || line[0] == ';') {

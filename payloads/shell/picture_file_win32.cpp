@@ -58,8 +58,6 @@ bool DecodeWithImagingComponent(const std::string& path, Image& image, std::stri
 }  // namespace
 
 bool ReadPicture(const std::string& path, Image& image, std::string& error) {
-    if (EndsWithBmp(path)) {
-        return ReadBitmap(path, image, error);
-    }
-    return DecodeWithImagingComponent(path, image, error);
+    return EndsWithBmp(path) ? ReadBitmap(path, image, error)
+                             : DecodeWithImagingComponent(path, image, error);
 }

@@ -373,16 +373,15 @@ void ShellWindow::OnCommand(int id) {
 }
 
 void ShellWindow::Paint() {
-    HWND window = window_;
     PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(window, &paint);
+    HDC dc = BeginPaint(window_, &paint);
     const HGDIOBJ previous =
         font_ && font_->Handle() != nullptr ? SelectObject(dc, font_->Handle()) : nullptr;
     SetBkMode(dc, TRANSPARENT);
     const int left = Scale(kMargin) + columnWidth_ + Scale(kPictureGap);
     const int top = Scale(kMargin);
     RECT client{};
-    GetClientRect(window, &client);
+    GetClientRect(window_, &client);
     // A long path gives up its middle and keeps its file name; nothing goes past the margin.
     RECT status{left, top, std::max(left, static_cast<int>(client.right) - Scale(kMargin)),
                 top + textHeight_};
@@ -390,11 +389,8 @@ void ShellWindow::Paint() {
               DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
     if (!image_.bgra.empty()) {
         BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = image_.width;
-        info.bmiHeader.biHeight = -image_.height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader = {
+            sizeof info.bmiHeader, image_.width, -image_.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         // The picture pixel for pixel, or smaller where the window is.
         const int pictureTop = top + textHeight_ + Scale(kStatusGap);
         const double scale = std::min(
@@ -410,5 +406,5 @@ void ShellWindow::Paint() {
     if (previous != nullptr) {
         SelectObject(dc, previous);
     }
-    EndPaint(window, &paint);
+    EndPaint(window_, &paint);
 }

@@ -9,16 +9,12 @@ namespace {
 
 constexpr RegistryRoot kUser = RegistryKey::kCurrentUser;
 
-Text ComponentKey(const std::string& component) {
-    return Text(FilesKeyOf(component));
-}
-
 }  // namespace
 
 std::vector<FileRecord> ReadFileRecords() {
     std::vector<FileRecord> records;
     for (const char* component : {contract::kPluginComponent, contract::kShellComponent}) {
-        const RegistryKey key(kUser, ComponentKey(component), false);
+        const RegistryKey key(kUser, Text(FilesKeyOf(component)), false);
         if (!key.IsOpen()) {
             continue;
         }
@@ -33,7 +29,7 @@ std::vector<FileRecord> ReadFileRecords() {
 }
 
 void DeleteFileRecord(const FileRecord& record) {
-    RegistryKey key(kUser, ComponentKey(record.component), false);
+    RegistryKey key(kUser, Text(FilesKeyOf(record.component)), false);
     if (key.IsOpen()) {
         key.DeleteValue(Text(record.name));
     }
@@ -42,7 +38,7 @@ void DeleteFileRecord(const FileRecord& record) {
 void DeleteProductKeys() {
     RegistryKey::DeleteTree(kUser, contract::kUninstallKey);
     for (const char* component : {contract::kPluginComponent, contract::kShellComponent}) {
-        RegistryKey::DeleteIfEmpty(kUser, ComponentKey(component));
+        RegistryKey::DeleteIfEmpty(kUser, Text(FilesKeyOf(component)));
     }
     const Text files(contract::kFilesKey);
     RegistryKey::DeleteIfEmpty(kUser, files.Left(files.Length() - 1));

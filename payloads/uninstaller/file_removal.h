@@ -61,7 +61,6 @@ private:
         FileAttributes attributes;  // as found, to put back when the removal is given up
         bool marked = false;
     };
-    void Refuse(OpenedFile& entry);
     void GiveUp();
 
     std::vector<OpenedFile> opened_;

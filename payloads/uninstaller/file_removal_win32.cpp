@@ -93,11 +93,6 @@ void FileRemoval::Add(const std::string& path, WhenDenied denied) {
     opened_.push_back(std::move(entry));
 }
 
-void FileRemoval::Refuse(OpenedFile& entry) {
-    refused_.insert(refused_.end(), entry.paths.begin(), entry.paths.end());
-    entry.file.Close();
-}
-
 const RemovalObstacles& FileRemoval::Mark() {
     if (markTried_) {
         return obstacles_;
@@ -111,7 +106,8 @@ const RemovalObstacles& FileRemoval::Mark() {
         // another name elsewhere, that name would keep the change, so such a file stays.
         const bool readOnly = entry.attributes.Has(FileAttribute::ReadOnly);
         if (readOnly && entry.identity.links > 1) {
-            Refuse(entry);
+            refused_.insert(refused_.end(), entry.paths.begin(), entry.paths.end());
+            entry.file.Close();
             continue;
         }
         if (readOnly && !file_handle::WriteAttributes(
@@ -134,14 +130,13 @@ const RemovalObstacles& FileRemoval::Mark() {
 
 void FileRemoval::GiveUp() {
     for (OpenedFile& entry : opened_) {
-        if (!entry.marked) {
-            continue;
+        if (entry.marked) {
+            file_handle::MarkForDeletion(entry.file.Get(), false);
+            if (entry.attributes.Has(FileAttribute::ReadOnly)) {
+                file_handle::WriteAttributes(entry.file.Get(), entry.attributes);
+            }
+            entry.marked = false;
         }
-        file_handle::MarkForDeletion(entry.file.Get(), false);
-        if (entry.attributes.Has(FileAttribute::ReadOnly)) {
-            file_handle::WriteAttributes(entry.file.Get(), entry.attributes);
-        }
-        entry.marked = false;
     }
     opened_.clear();
 }
@@ -157,16 +152,15 @@ std::vector<std::string> FileRemoval::Finish() {
     for (OpenedFile& entry : opened_) {
         entry.file.Close();
     }
+    // Gone for certain: a file another program holds with deletion shared stays until that
+    // program lets it go, and some file systems report a deletion that did not happen.
     for (OpenedFile& entry : opened_) {
-        if (!entry.marked) {
-            continue;
+        if (entry.marked) {
+            const OwnedHandle still = entry.folder.OpenFile(entry.name, FILE_READ_ATTRIBUTES);
+            std::vector<std::string>& outcome =
+                still.IsOpen() || !IsMissing(GetLastError()) ? left : removed_;
+            outcome.insert(outcome.end(), entry.paths.begin(), entry.paths.end());
         }
-        // Gone for certain: a file another program holds with deletion shared stays until that
-        // program lets it go, and some file systems report a deletion that did not happen.
-        const OwnedHandle still = entry.folder.OpenFile(entry.name, FILE_READ_ATTRIBUTES);
-        std::vector<std::string>& outcome =
-            still.IsOpen() || !IsMissing(GetLastError()) ? left : removed_;
-        outcome.insert(outcome.end(), entry.paths.begin(), entry.paths.end());
     }
     opened_.clear();
     return left;

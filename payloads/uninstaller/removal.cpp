@@ -1,15 +1,8 @@
 // payloads/uninstaller/removal.cpp
 #include "payloads/uninstaller/removal.h"
 
-#include "payloads/uninstaller/file_removal.h"
 #include "support/held_folder.h"
 #include "support/paths.h"
-
-bool RemoveFileIfPresent(const std::string& path) {
-    FileRemoval removal;
-    removal.Add(path);
-    return !removal.Mark().Any() && removal.Finish().empty();
-}
 
 bool FileIsThere(const std::string& path) {
     const std::string folder = FolderOf(path);

@@ -13,6 +13,7 @@
 
 #include "resources/install_contract.h"
 #include "resources/install_layout.h"
+#include "support/format_text.h"
 #include "support/held_folder.h"
 #include "support/owned_handle.h"
 #include "support/paths.h"
@@ -55,10 +56,6 @@ std::string ContentOf(HANDLE file) {
     return content;
 }
 
-std::string OwnPath() {
-    return ThisProgramPath().Bytes();
-}
-
 // The Windows folder's Temp, with its final "\"; the shared Windows folder even where a program
 // that is not terminal-server aware gets a private one from GetWindowsDirectory.
 std::string WindowsTempFolder() {
@@ -68,11 +65,7 @@ std::string WindowsTempFolder() {
     if (length == 0 || length >= MAX_PATH || !TextFromWide({windows, length}, found)) {
         return std::string();
     }
-    std::string folder = found.Bytes();
-    if (folder.back() != '\\') {
-        folder += '\\';
-    }
-    return folder + "Temp\\";
+    return WithTrailingSeparator(found.Bytes()) + "Temp\\";
 }
 
 // A new folder below the Windows temporary folder that only administrators may change, with its
@@ -88,16 +81,12 @@ std::string CreateAdministratorsFolder() {
     }
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor.Get(), FALSE};
     for (int attempt = 0; attempt < 20; ++attempt) {
-        std::string folder = parent + "tarvelle-uninstall-";
-        for (int part = 0; part < 2; ++part) {
-            unsigned int random = 0;
-            if (rand_s(&random) != 0) {
-                return std::string();
-            }
-            for (int shift = 28; shift >= 0; shift -= 4) {
-                folder += "0123456789abcdef"[(random >> shift) & 0xF];
-            }
+        unsigned int high = 0;
+        unsigned int low = 0;
+        if (rand_s(&high) != 0 || rand_s(&low) != 0) {
+            return std::string();
         }
+        const std::string folder = parent + FormatText("tarvelle-uninstall-%08x%08x", high, low);
         if (CreateDirectoryA(folder.c_str(), &attributes)) {
             return folder + "\\";
         }
@@ -220,7 +209,7 @@ bool IsFolder(void* handle, bool folder) {
 }  // namespace
 
 void HandOverSelfDeletion(const std::string& installFolder) {
-    const std::string own = OwnPath();
+    const std::string own = ThisProgramPath().Bytes();
     const auto giveUp = [&own] { MoveFileExA(own.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT); };
     const std::string folder = CreateAdministratorsFolder();
     if (own.empty() || folder.empty()) {
@@ -247,10 +236,8 @@ int FinishSelfDeletion(const std::vector<std::string>& arguments) {
     // Whoever starts uninstall.exe chooses its command line (the user's uninstall entry can say
     // "/finish"): the numbers must be the inherited handles, or nothing is done.
     if (!IsTheInstalledUninstaller(process.Get(), processId) ||
-        !IsFolder(uninstaller.Get(), false) || !IsFolder(folder.Get(), true)) {
-        return 1;
-    }
-    if (WaitForSingleObject(process.Get(), 30000) != WAIT_OBJECT_0) {
+        !IsFolder(uninstaller.Get(), false) || !IsFolder(folder.Get(), true) ||
+        WaitForSingleObject(process.Get(), 30000) != WAIT_OBJECT_0) {
         return 1;
     }
     // The image may stay mapped for a moment after its process has ended.
@@ -266,7 +253,7 @@ int FinishSelfDeletion(const std::vector<std::string>& arguments) {
     file_handle::MarkForDeletion(folder.Get(), true);
     // A running program cannot delete itself either: the copy goes at the next restart, and then
     // its folder, which Windows removes only once it is empty.
-    const std::string own = OwnPath();
+    const std::string own = ThisProgramPath().Bytes();
     const std::size_t separator = own.find_last_of('\\');
     if (separator != std::string::npos) {
         MoveFileExA(own.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -47,12 +48,8 @@ struct Removal {
     std::vector<std::string> others;  // the install folder's files, and the shortcuts
 
     const FileRecord* RecordOf(const std::string& path) const {
-        for (const FileRecord& record : records) {
-            if (record.path == path) {
-                return &record;
-            }
-        }
-        return nullptr;
+        const auto found = std::ranges::find(records, path, &FileRecord::path);
+        return found != records.end() ? &*found : nullptr;
     }
 };
 
@@ -73,11 +70,8 @@ Removal PlanRemoval(const std::string& installFolder) {
     }
     // What the install folder holds goes whatever the records say: a missing record must not
     // leave the shell behind once the uninstaller is gone.
-    removal.others.push_back(ShellFileIn(installFolder));
-    removal.others.push_back(ShellPluginFileIn(installFolder));
-    removal.others.push_back(PresetsFileIn(installFolder));
-    removal.others.push_back(DesktopShortcut());
-    removal.others.push_back(StartMenuShortcut());
+    removal.others = {ShellFileIn(installFolder), ShellPluginFileIn(installFolder),
+                      PresetsFileIn(installFolder), DesktopShortcut(), StartMenuShortcut()};
     return removal;
 }
 
@@ -233,22 +227,18 @@ int Uninstall() {
         RemoveFolderIfEmpty(folder);
     }
     std::vector<std::string> busy;
-    for (const std::string& path : left) {
-        if (!Contains(untouched, path)) {
-            busy.push_back(path);
-        }
-    }
+    std::ranges::copy_if(left, std::back_inserter(busy),
+                         [&](const std::string& path) { return !Contains(untouched, path); });
     for (const FileRecord& record : removal.named) {
         untouched.push_back(record.path);
     }
     const std::string message = ResultMessage(busy, untouched);
-    bool forgotten = false;
     if (untouched.empty()) {
         Tell(message, MB_ICONINFORMATION);
-    } else {
-        forgotten = ForgetUntouched(removal, message, untouched);
+    } else if (!ForgetUntouched(removal, message, untouched)) {
+        return 2;
     }
-    if (!busy.empty() || (!untouched.empty() && !forgotten)) {
+    if (!busy.empty()) {
         return 2;
     }
     DeleteProductKeys();
